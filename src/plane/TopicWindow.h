@@ -1,0 +1,74 @@
+#pragma once
+// The frame shared by the nine topic windows: caption and title, the square drawing area with
+// the coordinate plane, the frame "Eixos" with the range boxes, their spinners and the grid
+// switch, the row of navigation and help buttons, and the window-level range fields.
+#include <string>
+#include <vector>
+
+#include "DrawingArea.h"
+#include "Form.h"
+
+namespace vl {
+
+// What differs between the nine windows.
+struct TopicConfig {
+  std::string formName;       // "Form1" .. "Form9"
+  std::string title;          // Label2, e.g. "PONTOS"
+  std::string ruleLabel;      // control name of the graduation rule label
+  bool ruleWithBlank = true;  // blank after the comma in the rule text
+  int pictureLeft = 60;       // twips
+  int buttonTop = 120;        // twips
+  std::string scratchBox;     // "Text3", "TextA" or empty
+  bool messageWhenUngraduated = false;  // the lines 3 window explains a missing graduation
+};
+
+class TopicWindow : public Form {
+ public:
+  explicit TopicWindow(const TopicConfig& config);
+
+  // Window-level fields (single precision where the plane is concerned).
+  float PlotXMin = 0;
+  float PlotXMax = 0;
+  float PlotYMin = 0;
+  float PlotYMax = 0;
+  float PlotMarginX = 0;
+  float UnitsPerPixelX = 0;
+  float UnitsPerPixelY = 0;
+  bool SolveRequested = false;
+
+  void Form_Load() override;
+  void Form_Activate() override;
+  void CloseBox() override;
+
+  void UpDown1_UpClick();
+  void UpDown1_DownClick();
+  void UpDown2_UpClick();
+  void UpDown2_DownClick();
+  void UpDown3_UpClick();
+  void UpDown3_DownClick();
+  void UpDown4_UpClick();
+  void UpDown4_DownClick();
+
+  // Clears the drawing area and draws the empty plane for the range in the four boxes; sets the
+  // range fields and the plane scale. Raises the run-time error of an unreadable range box.
+  void DrawPlane();
+  // Draws the line CoefA·x + CoefB·y + CoefC = 0 across the plotted range with the current pen.
+  void DrawLineFromCoefs();
+
+  DrawingArea& Picture1();
+  // The hidden text box that holds the rewritten text of a typed equation ("" when none).
+  const std::string& ScratchBoxName() const { return config_.scratchBox; }
+  const TopicConfig& Config() const { return config_; }
+
+  std::vector<std::pair<std::string, FieldValue>> Fields() const override;
+
+  // The panel right of the drawing area where the problem frames go (twips, form coordinates).
+  static constexpr int kPanelLeft = 9600;
+  static constexpr int kProblemsTop = 3240;  // below the frame "Eixos"
+  static constexpr int kPanelWidth = 5565;
+
+ private:
+  TopicConfig config_;
+};
+
+}  // namespace vl
