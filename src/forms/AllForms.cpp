@@ -1,6 +1,7 @@
 #include "AllForms.h"
 
 #include "Form11.h"
+#include "HelpViewer.h"
 
 namespace vl {
 
@@ -38,10 +39,10 @@ void RegisterAllForms(App& app) {
   app.Register("Form11", Make<Form11>());
   for (const char* n : {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8", "Form9"})
     app.Register(n, Placeholder(n, "VANTRE LOMIRA PLANA"));
-  app.Register("Form10", Placeholder("Form10", "VANTRE LOMIRA PLANA"));
-  app.Register("Form12", Placeholder("Form12", "VANTRE LOMIRA"));
-  app.Register("Form13", Placeholder("Form13", "SINTAXE"));
-  app.Register("Form14", Placeholder("Form14", "FUNÇÕES DEFINIDAS"));
+  app.Register("Form10", [] { return std::make_unique<PagedHelpViewer>(Form10Config()); });
+  app.Register("Form12", Make<Form12>());
+  app.Register("Form13", [] { return std::make_unique<PagedHelpViewer>(Form13Config()); });
+  app.Register("Form14", [] { return std::make_unique<PagedHelpViewer>(Form14Config()); });
 }
 
 }  // namespace vl
