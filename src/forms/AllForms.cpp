@@ -1,29 +1,21 @@
 #include "AllForms.h"
 
 #include "Form11.h"
+#include "TopicWindow.h"
 #include "HelpViewer.h"
 
 namespace vl {
 
 namespace {
 
-// Stands in for a window that this build does not have yet.
-class PlaceholderForm : public Form {
- public:
-  PlaceholderForm(const std::string& name, const std::string& title) : Form(name) {
-    caption = title;
-    clientWidth = 6000;
-    clientHeight = 3000;
-  }
-};
-
 template <class F>
 App::Factory Make() {
   return [] { return std::make_unique<F>(); };
 }
 
-App::Factory Placeholder(const std::string& name, const std::string& title) {
-  return [name, title] { return std::make_unique<PlaceholderForm>(name, title); };
+// A topic window with the frame only, from its configuration.
+App::Factory Topic(const std::string& name) {
+  return [name] { return std::make_unique<TopicWindow>(TopicConfigFor(name)); };
 }
 
 }  // namespace
@@ -37,8 +29,15 @@ const std::vector<std::string>& AllFormNames() {
 
 void RegisterAllForms(App& app) {
   app.Register("Form11", Make<Form11>());
-  for (const char* n : {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8", "Form9"})
-    app.Register(n, Placeholder(n, "VANTRE LOMIRA PLANA"));
+  app.Register("Form1", Topic("Form1"));
+  app.Register("Form2", Topic("Form2"));
+  app.Register("Form3", Topic("Form3"));
+  app.Register("Form4", Topic("Form4"));
+  app.Register("Form5", Topic("Form5"));
+  app.Register("Form6", Topic("Form6"));
+  app.Register("Form7", Topic("Form7"));
+  app.Register("Form8", Topic("Form8"));
+  app.Register("Form9", Topic("Form9"));
   app.Register("Form10", [] { return std::make_unique<PagedHelpViewer>(Form10Config()); });
   app.Register("Form12", Make<Form12>());
   app.Register("Form13", [] { return std::make_unique<PagedHelpViewer>(Form13Config()); });

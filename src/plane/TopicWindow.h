@@ -10,6 +10,14 @@
 
 namespace vl {
 
+// A button of the top row that leads to another topic window.
+struct TopicButton {
+  std::string control;  // "Command2" ...
+  std::string caption;
+  std::string tooltip;
+  std::string target;   // "Form1" ...
+};
+
 // What differs between the nine windows.
 struct TopicConfig {
   std::string formName;       // "Form1" .. "Form9"
@@ -20,7 +28,15 @@ struct TopicConfig {
   int buttonTop = 120;        // twips
   std::string scratchBox;     // "Text3", "TextA" or empty
   bool messageWhenUngraduated = false;  // the lines 3 window explains a missing graduation
+  bool frameTooltips = false;           // tooltips on the spinners and the grid switch
+  std::vector<TopicButton> topicButtons;  // the eight other topic windows, in row order
+  std::string instructionsTooltip;        // Command13
+  std::string syntaxTooltip;              // Command15
+  std::string closeTooltip;               // Command17
 };
+
+// The configuration of one of "Form1" .. "Form9"; throws std::out_of_range for any other name.
+const TopicConfig& TopicConfigFor(const std::string& formName);
 
 class TopicWindow : public Form {
  public:
@@ -49,6 +65,16 @@ class TopicWindow : public Form {
   void UpDown4_UpClick();
   void UpDown4_DownClick();
 
+  // Navigation: a topic button replaces this window by its target; the help buttons open a
+  // viewer beside it; "Fechar" reloads it hidden; "Sair" ends the program.
+  void GoTo(const std::string& target);
+  void Command13_Click();
+  void Command14_Click();
+  void Command15_Click();
+  void Command16_Click();
+  void Command17_Click();
+  void Sair_Click();
+
   // Clears the drawing area and draws the empty plane for the range in the four boxes; sets the
   // range fields and the plane scale. Raises the run-time error of an unreadable range box.
   void DrawPlane();
@@ -66,8 +92,17 @@ class TopicWindow : public Form {
   static constexpr int kPanelLeft = 9600;
   static constexpr int kProblemsTop = 3240;  // below the frame "Eixos"
   static constexpr int kPanelWidth = 5565;
+  static constexpr int kPanelTop = 1320;
+  static constexpr int kClientWidth = 15240;
+  static constexpr int kClientHeight = 11040;
 
  private:
+  // Steps both boxes of a spinner's pair by delta; neither changes when one is unreadable.
+  void StepPair(const char* first, const char* second, double delta);
+  void AddFrameControls();
+  void AddButtonRow();
+  void ConnectHandlers();
+
   TopicConfig config_;
 };
 
