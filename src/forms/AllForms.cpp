@@ -1,8 +1,11 @@
 #include "AllForms.h"
 
+#include "Form1.h"
 #include "Form11.h"
+#include "Form2.h"
 #include "TopicWindow.h"
 #include "HelpViewer.h"
+#include "MainPictures.h"
 
 namespace vl {
 
@@ -28,9 +31,13 @@ const std::vector<std::string>& AllFormNames() {
 }
 
 void RegisterAllForms(App& app) {
-  app.Register("Form11", Make<Form11>());
-  app.Register("Form1", Topic("Form1"));
-  app.Register("Form2", Topic("Form2"));
+  app.Register("Form11", [] {
+    auto main = std::make_unique<Form11>();
+    DrawMainPictures(*main);
+    return main;
+  });
+  app.Register("Form1", Make<Form1>());
+  app.Register("Form2", Make<Form2>());
   app.Register("Form3", Topic("Form3"));
   app.Register("Form4", Topic("Form4"));
   app.Register("Form5", Topic("Form5"));

@@ -1,0 +1,88 @@
+#pragma once
+// The widgets that Qt does not have as such: the drawing area, a picture control and the spinner.
+#include <cstdint>
+#include <string>
+
+#include <QGroupBox>
+#include <QPixmap>
+#include <QToolButton>
+#include <QWidget>
+
+#include "DrawingArea.h"
+
+namespace vl::qt {
+
+// A drawing area: a sunken border of two pixels around the inner area, which shows the display
+// list. Controls placed inside it are positioned relative to the inner area.
+class DrawingView : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr int kBorder = 2;
+
+  DrawingView(const DrawingArea* area, QWidget* parent);
+
+  // The model is going away before the widget does (deferred deletion).
+  void Detach() { area_ = nullptr; }
+  const DrawingArea* Area() const { return area_; }
+
+  // Repaints when the display list changed since the last call; cheap otherwise.
+  void SyncRevision();
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  const DrawingArea* area_;
+  std::uint64_t revision_ = 0;
+};
+
+// A picture control: the named picture at the control's size, transparent where it draws nothing.
+class ImageView : public QWidget {
+  Q_OBJECT
+
+ public:
+  ImageView(std::string picture, QWidget* parent);
+  void SetPicture(const std::string& picture);
+  const std::string& PictureName() const { return picture_; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+
+ private:
+  std::string picture_;
+  QPixmap cache_;
+  QSize cacheSize_;
+  double cacheRatio_ = 0;
+};
+
+// A frame around a group of controls: an etched line with the title set into its top edge, so
+// controls placed just below the title sit inside the border.
+class FrameBox : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  explicit FrameBox(QWidget* parent) : QGroupBox(parent) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+};
+
+// Two stacked arrow buttons; each reports its own click.
+class SpinnerWidget : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit SpinnerWidget(QWidget* parent);
+  QToolButton* UpButton() const { return up_; }
+  QToolButton* DownButton() const { return down_; }
+
+ protected:
+  void resizeEvent(QResizeEvent*) override;
+
+ private:
+  QToolButton* up_;
+  QToolButton* down_;
+};
+
+}  // namespace vl::qt

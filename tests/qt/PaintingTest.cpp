@@ -1,0 +1,228 @@
+// The display list and the program's pictures, painted onto images and read back pixel by pixel.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include <QImage>
+#include <QPainter>
+
+#include "DrawingArea.h"
+#include "Painting.h"
+#include "Pictures.h"
+
+namespace {
+
+using vl::DrawingArea;
+
+QImage Paint(const DrawingArea& area, QSize canvas = {}, QColor ground = Qt::white) {
+  if (!canvas.isValid()) canvas = QSize(area.PixelWidth(), area.PixelHeight());
+  QImage img(canvas, QImage::Format_RGB32);
+  img.fill(ground);
+  QPainter p(&img);
+  vl::qt::PaintDisplayList(p, area);
+  return img;
+}
+
+bool Is(const QImage& img, int x, int y, QRgb rgb) { return (img.pixel(x, y) & 0xFFFFFF) == (rgb & 0xFFFFFF); }
+bool White(const QImage& img, int x, int y) { return Is(img, x, y, 0xFFFFFF); }
+
+// Pixels that are not white, with their bounding box.
+struct Ink {
+  int count = 0;
+  QRect box;
+};
+Ink InkOf(const QImage& img, QRect within) {
+  Ink ink;
+  for (int y = within.top(); y <= within.bottom(); ++y)
+    for (int x = within.left(); x <= within.right(); ++x)
+      if (!White(img, x, y)) {
+        ++ink.count;
+        ink.box = ink.box.united(QRect(x, y, 1, 1));
+      }
+  return ink;
+}
+
+DrawingArea Area(int w, int h) {
+  DrawingArea a;
+  a.SetPixelSize(w, h);
+  return a;
+}
+
+TEST(PaintDisplayList, WideRedLineFollowsItsPixelsAndNothingElse) {
+  DrawingArea a = Area(200, 200);
+  a.foreColor = 12;
+  a.drawWidth = 2;
+  a.Line(10, 10, 100, 100);
+  const QImage img = Paint(a);
+  for (int t : {10, 30, 55, 80, 100}) EXPECT_TRUE(Is(img, t, t, 0xFF0000)) << "on the line at " << t;
+  // Every painted pixel lies within the pen's reach of the segment.
+  for (int y = 0; y < 200; ++y)
+    for (int x = 0; x < 200; ++x) {
+      if (White(img, x, y)) continue;
+      const double along = std::clamp((x + y - 20) / 2.0, 0.0, 90.0);
+      const double dist = std::hypot(x - (10 + along), y - (10 + along));
+      ASSERT_LE(dist, 2.5) << "stray pixel at " << x << "," << y;
+    }
+  EXPECT_TRUE(White(img, 150, 20));
+  EXPECT_TRUE(White(img, 20, 150));
+  EXPECT_TRUE(White(img, 120, 120));  // past the end
+}
+
+TEST(PaintDisplayList, PointIsARoundDotAsWideAsThePen) {
+  DrawingArea a = Area(100, 100);
+  a.foreColor = 12;
+  a.drawWidth = 7;
+  a.PSet(50, 40);
+  const QImage img = Paint(a);
+  const Ink ink = InkOf(img, img.rect());
+  EXPECT_EQ(ink.box, QRect(47, 37, 7, 7));
+  // Round, not square: about pi * 3.5^2 pixels, the corners left out.
+  EXPECT_EQ(ink.count, 37);
+  EXPECT_TRUE(White(img, 47, 37));
+  EXPECT_TRUE(White(img, 53, 43));
+  EXPECT_TRUE(Is(img, 50, 40, 0xFF0000));
+  EXPECT_TRUE(Is(img, 47, 40, 0xFF0000));
+  EXPECT_TRUE(Is(img, 50, 43, 0xFF0000));
+
+  DrawingArea b = Area(20, 20);
+  b.drawWidth = 1;
+  b.PSet(5, 6);
+  const Ink one = InkOf(Paint(b), QRect(0, 0, 20, 20));
+  EXPECT_EQ(one.count, 1);
+  EXPECT_EQ(one.box, QRect(5, 6, 1, 1));
+}
+
+TEST(PaintDisplayList, ThinLinesAreCrispAndDottedOnesAlternate) {
+  DrawingArea a = Area(200, 40);
+  a.foreColor = 0;
+  a.drawWidth = 1;
+  a.Line(10, 10, 110, 10);  // solid: every pixel, pure black, one row
+  a.drawStyle = vl::PenStyle::Dotted;
+  a.Line(10, 30, 110, 30);
+  const QImage img = Paint(a);
+
+  int solid = 0;
+  for (int x = 10; x < 110; ++x) solid += Is(img, x, 10, 0);
+  EXPECT_EQ(solid, 100);
+  EXPECT_TRUE(White(img, 50, 9));
+  EXPECT_TRUE(White(img, 50, 11));
+
+  int dots = 0;
+  for (int x = 10; x < 110; ++x) {
+    const bool here = Is(img, x, 30, 0);
+    dots += here;
+    if (x > 10) {
+      EXPECT_NE(here, Is(img, x - 1, 30, 0)) << "dots must alternate at x=" << x;
+    }
+    EXPECT_TRUE(White(img, x, 29) && White(img, x, 31));
+  }
+  EXPECT_EQ(dots, 50);
+}
+
+TEST(PaintDisplayList, CirclesTextAndClipping) {
+  DrawingArea a = Area(200, 200);
+  a.foreColor = 12;
+  a.drawWidth = 1;
+  a.Circle(100, 100, 30);
+  a.foreColor = 9;
+  a.currentX = 20;
+  a.currentY = 150;
+  a.font = vl::Font{"MS Sans Serif", 12, true};
+  a.Print("Ab");
+  a.foreColor = 0;
+  a.Line(150, 10, 400, 10);  // runs off the right edge
+  const QImage img = Paint(a, QSize(300, 220), Qt::green);
+
+  EXPECT_TRUE(Is(img, 130, 100, 0xFF0000));
+  EXPECT_TRUE(Is(img, 70, 100, 0xFF0000));
+  EXPECT_TRUE(Is(img, 100, 130, 0xFF0000));
+  EXPECT_TRUE(White(img, 100, 100));  // not filled
+
+  // The text's top-left corner is at the print position.
+  const Ink text = InkOf(img, QRect(0, 140, 100, 40));
+  ASSERT_GT(text.count, 0);
+  EXPECT_GE(text.box.left(), 20);
+  EXPECT_LE(text.box.left(), 23);
+  EXPECT_GE(text.box.top(), 150);
+  EXPECT_LE(text.box.top(), 156);
+
+  // White inside the area, nothing painted outside it.
+  EXPECT_TRUE(Is(img, 199, 10, 0));
+  EXPECT_TRUE(Is(img, 200, 10, 0x00FF00));
+  EXPECT_TRUE(Is(img, 250, 10, 0x00FF00));
+  EXPECT_TRUE(Is(img, 10, 210, 0x00FF00));
+  EXPECT_TRUE(White(img, 199, 199));
+}
+
+// ---- pictures ----
+
+QImage Argb(const QPixmap& pm) { return pm.toImage().convertToFormat(QImage::Format_ARGB32); }
+
+std::vector<QPoint> Opaque(const QImage& img) {
+  std::vector<QPoint> out;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x)
+      if (qAlpha(img.pixel(x, y)) > 0) out.emplace_back(x, y);
+  return out;
+}
+
+TEST(Pictures, ArrowheadsAreExactChevrons) {
+  const QImage h = Argb(vl::qt::Picture("setah", QSize(16, 16)));
+  ASSERT_EQ(h.size(), QSize(16, 16));
+  std::vector<QPoint> expectH;
+  for (int i = 0; i <= 4; ++i) expectH.insert(expectH.end(), {QPoint(i, i), QPoint(i, 8 - i)});
+  const auto gotH = Opaque(h);
+  EXPECT_EQ(gotH.size(), 9u);  // the tip is shared
+  for (QPoint p : expectH) EXPECT_EQ(h.pixel(p), qRgba(0, 0, 0, 255)) << p.x() << "," << p.y();
+
+  const QImage v = Argb(vl::qt::Picture("setav", QSize(16, 16)));
+  const auto gotV = Opaque(v);
+  EXPECT_EQ(gotV.size(), 9u);
+  for (int i = 0; i <= 4; ++i) {
+    EXPECT_EQ(v.pixel(4 - i, i), qRgba(0, 0, 0, 255));
+    EXPECT_EQ(v.pixel(4 + i, i), qRgba(0, 0, 0, 255));
+  }
+  // A larger control shows the bitmap unscaled at its corner.
+  const QImage big = Argb(vl::qt::Picture("setah", QSize(32, 32)));
+  EXPECT_EQ(Opaque(big).size(), 9u);
+}
+
+TEST(Pictures, IconsAreDrawnAndUnknownNamesAreEmpty) {
+  for (const char* name : {"fechar", "sair", "arrow-left", "arrow-right"}) {
+    const QImage img = Argb(vl::qt::Picture(name, QSize()));
+    EXPECT_EQ(img.size(), vl::qt::NaturalPictureSize(name)) << name;
+    EXPECT_GT(Opaque(img).size(), img.width() * img.height() / 6u) << name;
+  }
+  // The close icon carries its red cross.
+  const QImage close = Argb(vl::qt::Picture("fechar", QSize(32, 32)));
+  int red = 0;
+  for (QPoint p : Opaque(close)) red += qRed(close.pixel(p)) > 180 && qGreen(close.pixel(p)) < 80;
+  EXPECT_GT(red, 20);
+  const QImage left = Argb(vl::qt::Picture("arrow-left", QSize(24, 24)));
+  const QImage right = Argb(vl::qt::Picture("arrow-right", QSize(24, 24)));
+  // The two page arrows are mirror images (give or take the edge smoothing).
+  const QImage mirrored = left.mirrored(true, false);
+  int differ = 0;
+  for (int y = 0; y < 24; ++y)
+    for (int x = 0; x < 24; ++x) differ += std::abs(qAlpha(mirrored.pixel(x, y)) - qAlpha(right.pixel(x, y))) > 64;
+  EXPECT_LE(differ, 3);
+  EXPECT_GT(qAlpha(right.pixel(13, 5)), 128);  // the head of the right arrow, on its right
+  EXPECT_EQ(qAlpha(left.pixel(13, 5)), 0);
+
+  EXPECT_TRUE(Opaque(Argb(vl::qt::Picture("main-1", QSize(50, 50)))).empty());
+  EXPECT_TRUE(Opaque(Argb(vl::qt::Picture("help/no-such-page", QSize(50, 50)))).empty());
+}
+
+TEST(Pictures, HelpPagesComeFromTheProgramAndScaleAsAWhole) {
+  const QImage small = Argb(vl::qt::Picture("help/instrucoes-1", QSize(220, 320)));
+  const QImage large = Argb(vl::qt::Picture("help/instrucoes-1", QSize(440, 640)));
+  QRect smallBox, largeBox;
+  for (QPoint p : Opaque(small)) smallBox = smallBox.united(QRect(p, QSize(1, 1)));
+  for (QPoint p : Opaque(large)) largeBox = largeBox.united(QRect(p, QSize(1, 1)));
+  ASSERT_FALSE(smallBox.isNull()) << "the help page is not embedded in the program";
+  // Uniform scaling: twice the room gives twice the page, in both directions.
+  EXPECT_NEAR(largeBox.width(), 2.0 * smallBox.width(), 6);
+  EXPECT_NEAR(largeBox.height(), 2.0 * smallBox.height(), 6);
+}
+
+}  // namespace

@@ -1,0 +1,323 @@
+// The real widgets, offscreen: windows, menus, input, activation, message boxes, the close box.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "AllForms.h"
+#include "App.h"
+#include "QtBackend.h"
+#include "Widgets.h"
+
+namespace {
+
+using namespace vl;
+
+// A small window of our own that counts what happens to it.
+class Probe : public Form {
+ public:
+  explicit Probe(const std::string& name) : Form(name) {
+    caption = "Sonda " + name;
+    clientWidth = 4500;
+    clientHeight = 3000;
+    AddAll({
+        {"Say", ControlKind::CommandButton, "", 120, 120, 1200, 405, "Diz"},
+        {"T1", ControlKind::TextBox, "", 120, 705, 1500, 300, "-10"},
+        {"UpDown1", ControlKind::Spinner, "", 1650, 705, 255, 285},
+        {"Check1", ControlKind::CheckBox, "", 120, 1200, 1500, 255, "Grelha"},
+        {"Frame1", ControlKind::Frame, "", 2100, 120, 2000, 1500, "Opções"},
+        {"Option1", ControlKind::OptionButton, "Frame1", 120, 300, 1500, 255, "Uma"},
+        {"Option2", ControlKind::OptionButton, "Frame1", 120, 700, 1500, 255, "Outra"},
+    });
+    On("Say", Event::Click, [this] {
+      MsgBox("Linha 1\r\nLinha 2", MsgIcon::Information, "Título");
+      resumed = true;
+    });
+    On("UpDown1", Event::UpClick, [this] {
+      ++ups;
+      (*this)["T1"].text = "up";
+    });
+    On("UpDown1", Event::DownClick, [this] { ++downs; });
+    On("Check1", Event::Click, [this] { ++ticks; });
+    On("Option2", Event::Click, [this] { ++choices; });
+  }
+  void Form_Activate() override { ++activations; }
+
+  int activations = 0, ups = 0, downs = 0, ticks = 0, choices = 0;
+  bool resumed = false;
+};
+
+void Settle() {
+  for (int i = 0; i < 5; ++i) {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+}
+
+// Counts one kind of event that reaches an object.
+class EventCounter : public QObject {
+ public:
+  EventCounter(QObject* target, QEvent::Type type) : type_(type) { target->installEventFilter(this); }
+  int count = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == type_) ++count;
+    return false;
+  }
+
+ private:
+  QEvent::Type type_;
+};
+
+// Waits in the background for the next modal message box, lets `inspect` look at it and presses OK.
+// A box that never comes leaves nothing behind; one that is never answered is closed after a while.
+void AnswerNextBox(std::function<void(QMessageBox&)> inspect) {
+  auto* timer = new QTimer;
+  auto* clock = new QElapsedTimer;
+  clock->start();
+  QObject::connect(timer, &QTimer::timeout, [timer, clock, inspect] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box) {
+      inspect(*box);
+      box->button(QMessageBox::Ok)->click();
+    }
+    if (box || clock->elapsed() > 3000) {
+      timer->stop();
+      timer->deleteLater();
+      delete clock;
+    }
+  });
+  timer->start(10);
+}
+
+class QtWindows : public testing::Test {
+ protected:
+  QtWindows() {
+    RegisterAllForms(app);
+    app.Register("A", [] { return std::make_unique<Probe>("A"); });
+    app.Register("B", [] { return std::make_unique<Probe>("B"); });
+    app.SetBackend(&backend);
+  }
+  ~QtWindows() override {
+    app.SetBackend(nullptr);
+    Settle();
+  }
+  Probe& P(const std::string& name) { return dynamic_cast<Probe&>(*app.Loaded(name)); }
+  template <class W>
+  W* Get(const std::string& form, const std::string& control) {
+    auto* w = qobject_cast<W*>(backend.Widget(form, control));
+    EXPECT_NE(w, nullptr) << form << "." << control;
+    return w;
+  }
+
+  App app;
+  qt::QtBackend backend{app};
+};
+
+TEST_F(QtWindows, MainWindowHasItsMenuBarAndOpensTopicWindows) {
+  app.Show("Form11");
+  auto* main = qobject_cast<QMainWindow*>(backend.Window("Form11"));
+  ASSERT_NE(main, nullptr);
+  EXPECT_TRUE(main->isVisible());
+  EXPECT_EQ(main->windowTitle(), "VANTRE LOMIRA");
+  EXPECT_EQ(main->centralWidget()->size(), QSize(1016, 714));
+
+  const QStringList expected = {"Ficheiro", "Pontos", "Reta 1", "Reta 2", "Reta 3",
+                                "Reta 4", "Circunferência 1", "Circunferência 2", "Circunferência 3",
+                                "Triângulo", "Índice", "Instruções", "Sintaxe", "Funções definidas"};
+  QStringList seen;
+  for (QAction* a : main->menuBar()->actions()) seen << a->text();
+  EXPECT_EQ(seen, expected);
+  const auto actions = main->menuBar()->actions();
+  ASSERT_EQ(actions.size(), 14);
+  ASSERT_NE(actions[0]->menu(), nullptr);
+  ASSERT_EQ(actions[0]->menu()->actions().size(), 1);
+  EXPECT_EQ(actions[0]->menu()->actions()[0]->text(), "Abandonar o programa");
+  for (int i = 1; i < 14; ++i) EXPECT_EQ(actions[i]->menu(), nullptr) << seen[i].toStdString();
+
+  // The title labels: 48 pt at 96 dpi, bold, blue, where the table puts them.
+  auto* title = Get<QLabel>("Form11", "Label6");
+  ASSERT_NE(title, nullptr);
+  EXPECT_EQ(title->text(), "VANTRE");
+  EXPECT_EQ(title->geometry(), QRect(408, 376, 400, 90));
+  EXPECT_EQ(title->font().pixelSize(), 64);
+  EXPECT_TRUE(title->font().bold());
+  EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+
+  // A click on the bar entry itself opens the points window.
+  QMenuBar* bar = main->menuBar();
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(actions[1]).center());
+  QWidget* points = backend.Window("Form1");
+  ASSERT_NE(points, nullptr);
+  EXPECT_TRUE(points->isVisible());
+  EXPECT_TRUE(points->isWindow());
+  EXPECT_EQ(qobject_cast<QMainWindow*>(points), nullptr);
+  EXPECT_EQ(points->windowTitle().toStdString(), app.Loaded("Form1")->caption);
+  EXPECT_EQ(app.ActiveForm(), app.Loaded("Form1"));
+  EXPECT_TRUE(main->isVisible());
+
+  // The drop-down's entry ends the program.
+  actions[0]->menu()->actions()[0]->trigger();
+  EXPECT_TRUE(app.Ended());
+}
+
+TEST_F(QtWindows, WindowsFollowTheirFormsAndTheirDrawing) {
+  app.Show("Form1");
+  QWidget* w = backend.Window("Form1");
+  ASSERT_NE(w, nullptr);
+  Form& form = *app.Loaded("Form1");
+  EXPECT_EQ(w->size(), QSize(form.clientWidth / 15, form.clientHeight / 15));
+  // The drawing area: a two-pixel border around the area's inner pixels.
+  for (const auto& c : form.Controls()) {
+    if (!c->drawing) continue;
+    auto* view = Get<qt::DrawingView>("Form1", c->name);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->size(), QSize(c->drawing->PixelWidth() + 4, c->drawing->PixelHeight() + 4));
+    // The plane is drawn: the view's pixels carry the axes in black.
+    const QImage img = view->grab().toImage();
+    int black = 0;
+    for (int y = 0; y < img.height(); y += 2)
+      for (int x = 2; x < img.width() - 2; ++x) black += (img.pixel(x, y) & 0xFFFFFF) == 0;
+    EXPECT_GT(black, 100);
+  }
+}
+
+TEST_F(QtWindows, MessageBoxIsModalAndClosingItIsNoActivation) {
+  app.Show("A");
+  Settle();
+  QWidget* window = backend.Window("A");
+  ASSERT_NE(window, nullptr);
+  const int before = P("A").activations;
+  EXPECT_EQ(before, 1);
+
+  EventCounter activated(window, QEvent::WindowActivate);
+  bool seen = false;
+  AnswerNextBox([&](QMessageBox& box) {
+    seen = true;
+    EXPECT_EQ(box.windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(box.windowTitle(), "Título");
+    EXPECT_EQ(box.text(), "Linha 1\nLinha 2");
+    EXPECT_EQ(box.icon(), QMessageBox::Information);
+    EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
+    EXPECT_EQ(box.parentWidget(), window);
+  });
+  QTest::mouseClick(Get<QAbstractButton>("A", "Say"), Qt::LeftButton);
+  EXPECT_TRUE(seen);
+  EXPECT_TRUE(P("A").resumed);  // the handler went on after OK
+  // The window manager hands the activation back to the window below the box.
+  window->activateWindow();
+  Settle();
+  EXPECT_GE(activated.count, 1) << "the window below should have become active again";
+  EXPECT_EQ(P("A").activations, before);
+
+  // A real change of window does run Form_Activate.
+  app.Show("B");
+  Settle();
+  EXPECT_EQ(P("B").activations, 1);
+  window->activateWindow();
+  Settle();
+  EXPECT_EQ(P("A").activations, before + 1);
+}
+
+TEST_F(QtWindows, InputReachesTheModelAndTheModelTheScreen) {
+  app.Show("A");
+  Settle();
+  Form& form = *app.Loaded("A");
+  auto* edit = Get<QLineEdit>("A", "T1");
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(edit->text(), "-10");
+  edit->selectAll();
+  QTest::keyClicks(edit, "3,5");
+  EXPECT_EQ(form["T1"].text, "3,5");
+  edit->setCursorPosition(1);
+  backend.Refresh();
+  EXPECT_EQ(edit->cursorPosition(), 1);  // an unchanged text is left alone
+
+  auto* spinner = Get<qt::SpinnerWidget>("A", "UpDown1");
+  ASSERT_NE(spinner, nullptr);
+  EXPECT_EQ(spinner->size(), QSize(17, 19));
+  QTest::mouseClick(spinner->UpButton(), Qt::LeftButton);
+  EXPECT_EQ(P("A").ups, 1);
+  EXPECT_EQ(P("A").downs, 0);
+  EXPECT_EQ(edit->text(), "up");  // written by the handler
+  QTest::mouseClick(spinner->DownButton(), Qt::LeftButton);
+  EXPECT_EQ(P("A").ups, 1);
+  EXPECT_EQ(P("A").downs, 1);
+
+  auto* check = Get<QCheckBox>("A", "Check1");
+  ASSERT_NE(check, nullptr);
+  QTest::mouseClick(check, Qt::LeftButton);
+  EXPECT_TRUE(form["Check1"].value);
+  EXPECT_EQ(P("A").ticks, 1);
+
+  auto* one = Get<QRadioButton>("A", "Option1");
+  auto* two = Get<QRadioButton>("A", "Option2");
+  ASSERT_TRUE(one && two);
+  EXPECT_EQ(two->parentWidget(), backend.Widget("A", "Frame1"));
+  EXPECT_EQ(two->pos(), QPoint(8, 47));
+  EXPECT_TRUE(one->isChecked());
+  QTest::mouseClick(two, Qt::LeftButton);
+  EXPECT_TRUE(form["Option2"].value);
+  EXPECT_FALSE(form["Option1"].value);
+  EXPECT_EQ(P("A").choices, 1);
+
+  // A handler's changes show after the next refresh.
+  form["Option1"].value = true;
+  form["Option2"].value = false;
+  form["Say"].enabled = false;
+  form["Say"].text = "Mudou";
+  form["Say"].tooltip = "Dica";
+  form["Check1"].visible = false;
+  form["T1"].left = 300;
+  backend.Refresh();
+  EXPECT_TRUE(one->isChecked());
+  EXPECT_FALSE(two->isChecked());
+  auto* say = Get<QAbstractButton>("A", "Say");
+  EXPECT_FALSE(say->isEnabled());
+  EXPECT_EQ(say->text(), "Mudou");
+  EXPECT_EQ(say->toolTip(), "Dica");
+  EXPECT_TRUE(check->isHidden());
+  EXPECT_EQ(edit->x(), 20);
+  // A disabled button takes no clicks.
+  QTest::mouseClick(say, Qt::LeftButton);
+  EXPECT_FALSE(P("A").resumed);
+}
+
+TEST_F(QtWindows, CloseBoxHidesAWindowAndOnTheMainWindowEndsTheProgram) {
+  app.Show("A");
+  QPointer<QWidget> probe = backend.Window("A");
+  ASSERT_TRUE(probe);
+  probe->close();
+  EXPECT_FALSE(app.Ended());
+  EXPECT_FALSE(app.Loaded("A")->visible);
+  EXPECT_FALSE(probe->isVisible());
+  app.Show("A");
+  EXPECT_TRUE(probe->isVisible());  // the same window again
+
+  app.Show("Form11");
+  app.Show("Form1");
+  QPointer<QWidget> main = backend.Window("Form11");
+  QPointer<QWidget> points = backend.Window("Form1");
+  ASSERT_TRUE(main && points);
+  main->close();
+  EXPECT_TRUE(app.Ended());
+  EXPECT_TRUE(app.LoadedForms().empty());
+  Settle();
+  for (const QPointer<QWidget>& w : {main, points, probe}) EXPECT_TRUE(w.isNull() || !w->isVisible());
+}
+
+}  // namespace
