@@ -42,8 +42,9 @@ class Canvas {
     Area().drawWidth = width;
     Area().drawStyle = style;
   }
+  // The pictures are shown at a third of the drawing area's size: dots are drawn larger to stay visible.
   void Dot(Point p) {
-    Area().drawWidth = 7;
+    Area().drawWidth = 13;
     Area().PSet(p.x, p.y);
   }
   void Guides(Point p) {

@@ -477,6 +477,7 @@ void QtBackend::SyncControl(FormView&, ControlView& cv) {
       break;
     case ControlKind::Image:
       static_cast<ImageView*>(w)->SetPicture(c.picture);
+      static_cast<ImageView*>(w)->SetDrawing(c.drawing.get());
       break;
     case ControlKind::Spinner:
     case ControlKind::Menu:

@@ -54,7 +54,24 @@ void ImageView::SetPicture(const std::string& picture) {
   update();
 }
 
+void ImageView::SetDrawing(const DrawingArea* drawing) {
+  if (drawing_ == drawing) return;
+  drawing_ = drawing;
+  update();
+}
+
 void ImageView::paintEvent(QPaintEvent*) {
+  if (drawing_ && drawing_->PixelWidth() > 0 && drawing_->PixelHeight() > 0) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(static_cast<double>(width()) / drawing_->PixelWidth(),
+            static_cast<double>(height()) / drawing_->PixelHeight());
+    PaintDisplayList(p, *drawing_);
+    p.resetTransform();
+    p.setPen(palette().color(QPalette::Mid));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    return;
+  }
   if (picture_.empty()) return;
   const double ratio = devicePixelRatioF();
   if (cache_.isNull() || cacheSize_ != size() || cacheRatio_ != ratio) {

@@ -44,6 +44,8 @@ class ImageView : public QWidget {
  public:
   ImageView(std::string picture, QWidget* parent);
   void SetPicture(const std::string& picture);
+  // A picture made of a drawing: the drawing area's kept list, scaled to the control.
+  void SetDrawing(const DrawingArea* drawing);
   const std::string& PictureName() const { return picture_; }
 
  protected:
@@ -51,6 +53,7 @@ class ImageView : public QWidget {
 
  private:
   std::string picture_;
+  const DrawingArea* drawing_ = nullptr;
   QPixmap cache_;
   QSize cacheSize_;
   double cacheRatio_ = 0;
