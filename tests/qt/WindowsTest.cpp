@@ -321,3 +321,45 @@ TEST_F(QtWindows, CloseBoxHidesAWindowAndOnTheMainWindowEndsTheProgram) {
 }
 
 }  // namespace
+
+namespace {
+
+// The lines 3 window explains a plane without graduation in a box at every drawing. On the real
+// widgets that box must come once per drawing: its closing hands the activation back to the
+// window, and that must not draw (and ask) again.
+TEST_F(QtWindows, Lines3RangeMessageComesOncePerDrawing) {
+  app.Show("Form5");
+  Settle();
+  QWidget* window = backend.Window("Form5");
+  ASSERT_NE(window, nullptr);
+  app.TakeMessages();
+  app.SetText("Form5", "Xmin", "-30");
+  app.SetText("Form5", "Xmax", "30");
+
+  int boxes = 0;
+  AnswerNextBox([&](QMessageBox& box) {
+    ++boxes;
+    EXPECT_EQ(box.windowTitle(), "Vantre lomira");
+    EXPECT_EQ(box.icon(), QMessageBox::Information);
+  });
+  // Coming back from another window draws the plane for the new range.
+  app.Show("A");
+  Settle();
+  window->activateWindow();
+  Settle();
+  EXPECT_EQ(boxes, 1);
+  // The box is gone, the window is active again: no further drawing and no further box.
+  window->activateWindow();
+  for (int i = 0; i < 20; ++i) {
+    Settle();
+    QTest::qWait(5);
+  }
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  const auto messages = app.TakeMessages();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text,
+            "Não se graduam os eixos nem se desenha a grelha porque os valores e linhas ficavam sobrepostos.");
+  EXPECT_EQ(P("A").activations, 1);
+}
+
+}  // namespace
