@@ -3,6 +3,8 @@
 #include "Form1.h"
 #include "Form11.h"
 #include "Form2.h"
+#include "Form3.h"
+#include "Form5.h"
 #include "TopicWindow.h"
 #include "HelpViewer.h"
 #include "MainPictures.h"
@@ -38,9 +40,9 @@ void RegisterAllForms(App& app) {
   });
   app.Register("Form1", Make<Form1>());
   app.Register("Form2", Make<Form2>());
-  app.Register("Form3", Topic("Form3"));
+  app.Register("Form3", Make<Form3>());
   app.Register("Form4", Topic("Form4"));
-  app.Register("Form5", Topic("Form5"));
+  app.Register("Form5", Make<Form5>());
   app.Register("Form6", Topic("Form6"));
   app.Register("Form7", Topic("Form7"));
   app.Register("Form8", Topic("Form8"));
