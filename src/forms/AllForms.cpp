@@ -5,6 +5,7 @@
 #include "Form2.h"
 #include "Form3.h"
 #include "Form5.h"
+#include "Form4.h"
 #include "TopicWindow.h"
 #include "HelpViewer.h"
 #include "MainPictures.h"
@@ -41,7 +42,7 @@ void RegisterAllForms(App& app) {
   app.Register("Form1", Make<Form1>());
   app.Register("Form2", Make<Form2>());
   app.Register("Form3", Make<Form3>());
-  app.Register("Form4", Topic("Form4"));
+  app.Register("Form4", Make<Form4>());
   app.Register("Form5", Make<Form5>());
   app.Register("Form6", Topic("Form6"));
   app.Register("Form7", Topic("Form7"));

@@ -1,0 +1,125 @@
+#include "CircleReader.h"
+
+#include "Checked.h"
+#include "LineReader.h"
+#include "Module1.h"
+#include "NumberText.h"
+#include "ProblemMechanics.h"
+#include "clsEquation.h"
+
+namespace vl {
+
+using namespace checked;
+
+bool RejectedAsCircle(const Control& box, const CircleMessages& messages) {
+  for (const char* bad : {">", "<", "^4", "^3"}) {
+    if (box.text.find(bad) != std::string::npos) {
+      InformationBox(messages.notACircle, ProgramTitle);
+      return true;
+    }
+  }
+  return false;
+}
+
+CircleQuadratic ReadCircleQuadratic(TopicWindow& w, const Control& box) {
+  const std::string s = EquationDifferenceText(box.text);
+  ScratchEquationBox(w, s);
+
+  CircleQuadratic q;
+  clsEquation eq;
+  eq.Equation(s);
+  eq.Var("x", 0);
+  eq.Var("y", 0);
+  eq.Solve();
+  q.F = eq.Solution();
+
+  // Without its constant term the difference is g(x, y) = A·x² + B·y² + C·x·y + D·x + E·y.
+  const std::string g = s + "-(" + PlainNumeral(q.F) + ")";
+  auto at = [&](double x, double y) {
+    eq.Equation(g);
+    eq.Var("y", y);
+    eq.Var("x", x);
+    eq.Solve();
+    return eq.Solution();
+  };
+  const double g01 = at(0, 1);
+  const double g10 = at(1, 0);
+  const double g11 = at(1, 1);
+  const double g21 = at(2, 1);
+  const double g12 = at(1, 2);
+
+  // Second differences give the square terms, the mixed difference the x·y term, and what is
+  // left of the first differences the linear terms.
+  const double twoG11 = Mul(2, g11);
+  q.A = Div(Add(Sub(g01, twoG11), g21), 2);
+  q.B = Div(Add(Sub(g10, twoG11), g12), 2);
+  q.C = Sub(Sub(g11, g10), g01);
+  q.D = Div(Sub(Add(Add(-g01, Mul(2, g10)), twoG11), g21), 2);
+  q.E = Div(Sub(Add(Sub(Mul(2, g01), g10), twoG11), g12), 2);
+
+  RemoveReaderNoise({&q.A, &q.B, &q.C, &q.D, &q.E, &q.F});
+  Module1::CoefA = q.A;
+  Module1::CoefB = q.B;
+  Module1::CoefC = q.C;
+  return q;
+}
+
+std::optional<NormalisedCircle> NormaliseCircle(const CircleQuadratic& q, const CircleMessages& messages) {
+  if (q.C != 0 || q.A != q.B || q.A == 0 || q.B == 0) {
+    InformationBox(messages.notACircle, ProgramTitle);
+    return std::nullopt;
+  }
+  return NormalisedCircle{Div(q.D, q.A), Div(q.E, q.A), Div(q.F, q.A)};
+}
+
+std::optional<CircleData> CircleFromNormalised(const NormalisedCircle& n, const CircleMessages& messages) {
+  const double X = Sub(Add(Mul(n.d, n.d), Mul(n.e, n.e)), Mul(4, n.f));
+  if (X < 0) {
+    InformationBox(messages.notACircle, ProgramTitle);
+    return std::nullopt;
+  }
+  if (X == 0) {
+    InformationBox(messages.aPoint, ProgramTitle);
+    return std::nullopt;
+  }
+  return CircleData{Div(-n.d, 2), Div(-n.e, 2), Div(Sqrt(X), 2)};
+}
+
+std::optional<CircleData> ReadCircleEquation(TopicWindow& w, const Control& box, const CircleMessages& messages,
+                                             const BeforeRadiusTests& beforeRadiusTests) {
+  const CircleQuadratic q = ReadCircleQuadratic(w, box);
+  const auto normalised = NormaliseCircle(q, messages);
+  if (!normalised) return std::nullopt;
+  if (beforeRadiusTests) beforeRadiusTests();
+  return CircleFromNormalised(*normalised, messages);
+}
+
+std::optional<CircleData> CircleEquationToCoefficients(TopicWindow& w, Control& box, const CircleMessages& messages,
+                                                       const BeforeRadiusTests& beforeRadiusTests) {
+  CleanEquationBox(box);
+  if (RejectedAsCircle(box, messages)) return std::nullopt;
+  return ReadCircleEquation(w, box, messages, beforeRadiusTests);
+}
+
+void DrawCircleOutline(DrawingArea& pic, const CircleData& circle, int colour) {
+  pic.fillTransparent = true;
+  pic.drawWidth = 2;
+  pic.Circle(circle.h, circle.k, circle.r, colour);
+}
+
+std::string CentreRadiusCircleText(double h, double k, double r, bool roundCentre) {
+  if (roundCentre) {
+    h = RoundHalfEven2(h);
+    k = RoundHalfEven2(k);
+  }
+  std::string text = "(x-" + NumberText(h) + ")^2 + (y-" + NumberText(k) + ")^2 = " +
+                     NumberText(RoundHalfEven2(Mul(r, r)));
+  for (auto at = text.find("--"); at != std::string::npos; at = text.find("--", at + 1)) text.replace(at, 2, "+");
+  return text;
+}
+
+void CentreRadiusCircleText(Control& field, const CircleData& circle, bool roundCentre) {
+  field.text = CentreRadiusCircleText(circle.h, circle.k, circle.r, roundCentre);
+}
+
+}  // namespace vl

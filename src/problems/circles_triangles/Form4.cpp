@@ -1,0 +1,279 @@
+#include "Form4.h"
+
+#include "Checked.h"
+#include "CircleReader.h"
+#include "LineCircle.h"
+#include "LineConstructions.h"
+#include "LineMeasures.h"
+#include "LineReader.h"
+#include "Palette.h"
+#include "ProblemDrawing.h"
+#include "ProblemLayout.h"
+#include "ProblemMechanics.h"
+
+namespace vl {
+
+namespace {
+
+constexpr int kOptionWidth = 255;  // only the button shows, no caption
+constexpr int kOptionHeight = 255;
+
+// A red bold result field across the whole frame, for texts too long to sit beside their caption.
+ControlDecl WideResult(const std::string& field, const std::string& frame, int top) {
+  using namespace layout;
+  ControlDecl result{field, ControlKind::Label, frame, kInset, top, kFrameWidth - 2 * kInset, kLabelHeight + 60};
+  result.font.bold = true;
+  result.foreColor = rgb::kRed;
+  return result;
+}
+
+std::vector<ControlDecl> Layout() {
+  using namespace layout;
+  std::vector<ControlDecl> t;
+  int top = TopicWindow::kProblemsTop;
+  const int secondRow = kFirstRow + 390;
+  const int buttonRow = secondRow + 390;
+  const int resultRow = buttonRow + 450;
+  const int tallFrame = resultRow + 360;
+
+  {
+    FrameBuilder f(t, "Frame4", "Circunferência com centro num ponto e tg a uma recta", top, tallFrame);
+    const int boxLeft = kInset + 600;
+    f.LabelBeside("Line", kInset, kFirstRow, 555, "Recta:");
+    f.TextBox("Text3", boxLeft, kFirstRow, 2880, "2x-3y+4=0");
+    f.LabelBeside("NamePoint", kInset, secondRow, 330, "P =");
+    f.CoordinatePair("P", boxLeft, secondRow, "Abcissa1", "2", "Ordenada1", "-3", false);
+    f.DadosResolver("Dados1", "Resolver1", buttonRow, kResolveTooltip);
+    // The circle's text can be long: its caption beside the buttons, the text on a row of its own.
+    f.LabelBeside("ResultCaption", kInset + 2 * kButtonWidth + 3 * kInset, buttonRow + 45, 2100,
+                  "Equação da circunferência:");
+    t.push_back(WideResult("Resultado3", "Frame4", resultRow));
+    top += tallFrame + kFrameGap;
+  }
+  {
+    const int height = secondRow + kBoxHeight + 135;
+    FrameBuilder f(t, "Frame6", "Circunferência de equação...", top, height);
+    const int afterOption = kInset + kOptionWidth + 45;
+    t.push_back({"Option1", ControlKind::OptionButton, "Frame6", kInset, kFirstRow + 15, kOptionWidth, kOptionHeight});
+    f.TextBox("Text1", afterOption, kFirstRow, 3000, "x^2+y^2-4x-6y-3=0");
+    f.Button("Resolver3", kFrameWidth - kInset - kButtonWidth, kFirstRow - 45, "Resolver", kResolveTooltip);
+    t.push_back({"Option2", ControlKind::OptionButton, "Frame6", kInset, secondRow + 15, kOptionWidth, kOptionHeight});
+    f.LabelBeside("Centre", afterOption, secondRow, 555, "Centro:");
+    const int after = f.CoordinatePair("C", afterOption + 570, secondRow, "Abcissa3", "2", "Ordenada3", "-3", false);
+    f.LabelBeside("Radius", after + 120, secondRow, 420, "Raio:");
+    f.TextBox("Raio", after + 555, secondRow, kCoordinateBoxWidth, "4");
+    top += height + kFrameGap;
+  }
+  {
+    FrameBuilder f(t, "Frame1", "Tangente a uma circunferência num dos seus pontos", top, tallFrame);
+    const int boxLeft = kInset + 1185;
+    f.LabelBeside("Circle", kInset, kFirstRow, 1170, "Circunferência:");
+    f.TextBox("Text4", boxLeft, kFirstRow, 3000, "x^2+y^2-2x-2y-38=0");
+    f.LabelBeside("NamePoint", kInset, secondRow, 330, "P =");
+    f.CoordinatePair("P", kInset + 600, secondRow, "Abcissa2", "3", "Ordenada2", "-5", false);
+    f.DadosResolver("Dados4", "Resolver4", buttonRow, kResolveTooltip);
+    f.Result("Resultado4", resultRow, 1545, "Equação da tangente:");
+    top += tallFrame + kFrameGap;
+  }
+  {
+    FrameBuilder f(t, "Frame8", "Intersecção de uma recta com uma circunferência", top, tallFrame);
+    const int boxLeft = kInset + 1410;
+    f.LabelBeside("Line", kInset, kFirstRow, 1395, "Equação da recta:");
+    f.TextBox("Text5", boxLeft, kFirstRow, 3000, "3x-2y+1=0");
+    f.LabelBeside("Circle", kInset, secondRow, 1170, "Circunferência:");
+    f.TextBox("Text7", boxLeft, secondRow, 3000, "x^2+y^2-4x-6y-3=0");
+    f.DadosResolver("Dados5", "Resolver5", buttonRow, kResolveTooltip);
+    f.Label("ResultCaption", kInset, resultRow, 900, "Intersecção:");
+    const int half = (kFrameWidth - kInset - 1080) / 2;
+    ControlDecl first = WideResult("Resultado5", "Frame8", resultRow);
+    first.left = 1080;
+    first.width = half - 60;
+    ControlDecl second = WideResult("Resultado6", "Frame8", resultRow);
+    second.left = 1080 + half;
+    second.width = half;
+    t.push_back(std::move(first));
+    t.push_back(std::move(second));
+  }
+  return t;
+}
+
+}  // namespace
+
+Form4::Form4() : TopicWindow(TopicConfigFor("Form4")) {
+  AddAll(Layout());
+  On("Dados1", Event::Click, [this] { Dados1_Click(); });
+  On("Resolver1", Event::Click, [this] { Resolver1_Click(); });
+  On("Resolver3", Event::Click, [this] { Resolver3_Click(); });
+  On("Dados4", Event::Click, [this] { Dados4_Click(); });
+  On("Resolver4", Event::Click, [this] { Resolver4_Click(); });
+  On("Dados5", Event::Click, [this] { Dados5_Click(); });
+  On("Resolver5", Event::Click, [this] { Resolver5_Click(); });
+}
+
+void Form4::Dados1_Click() {
+  SolveRequestProtocol request(SolveRequested);
+  HandlerErrorBox([&] {
+    Control& result = (*this)["Resultado3"];
+    ResultReset(result);
+    const auto line = LineEquationToCoefficients(*this, (*this)["Text3"]);
+    if (!line) return;
+    StoreSharedCoefficients(*line);
+    InputBoxes input(*this);
+    const double px = input("Abcissa1");
+    const double py = input("Ordenada1");
+    const PlanePoint p{px, py};
+
+    DrawPlane();
+    DrawingArea& pic = Picture1();
+    pic.foreColor = PenConvention::kData;
+    DrawPointWithAxisGuides(pic, p);
+    PenConvention::LinePen(pic);
+    DrawLineFromCoefs();
+
+    if (request.Solving()) {
+      const double r = PointLineDistance(*line, p);
+      // Not a verdict that stops the problem: the circle of radius 0 is still drawn and written.
+      if (r == 0) MsgBox("A recta contém o centro da circunferência; esta reduz-se a um ponto.");
+      pic.foreColor = PenConvention::kResult;
+      const CircleData circle{px, py, r};
+      DrawCircleOutline(pic, circle);
+      CentreRadiusCircleText(result, circle, false);
+      request.Lower();
+    }
+  });
+}
+
+void Form4::Resolver1_Click() {
+  RequestSolve(SolveRequested, [this] { Dados1_Click(); });
+}
+
+void Form4::Resolver3_Click() {
+  HandlerErrorBox([&] {
+    DrawPlane();
+    DrawingArea& pic = Picture1();
+    if ((*this)["Option1"].value) {
+      const auto circle = CircleEquationToCoefficients(*this, (*this)["Text1"]);
+      if (!circle) return;
+      pic.foreColor = PenConvention::kResult;
+      DrawCircleOutline(pic, *circle);
+      DrawPointWithAxisGuides(pic, {circle->h, circle->k});
+    }
+    if ((*this)["Option2"].value) {
+      InputBoxes input(*this);
+      const double h = input("Abcissa3");
+      const double k = input("Ordenada3");
+      const double r = input("Raio");
+      if (r == 0) {
+        InformationBox("O raio não pode ser zero.", ProgramTitle);
+        return;
+      }
+      pic.foreColor = PenConvention::kResult;
+      DrawCircleOutline(pic, {h, k, r});
+      DrawPointWithAxisGuides(pic, {h, k});
+    }
+  });
+}
+
+void Form4::Dados4_Click() {
+  SolveRequestProtocol request(SolveRequested);
+  HandlerErrorBox([&] {
+    Control& result = (*this)["Resultado4"];
+    ResultReset(result);
+    DrawPlane();
+
+    // P is read once the circle's coefficients are known and before its radius verdicts, so a
+    // fault in P is reported ahead of "not a circle" or "a point".
+    PlanePoint p;
+    InputBoxes input(*this);
+    const auto circle = CircleEquationToCoefficients(*this, (*this)["Text4"], {}, [&] {
+      p.x = input("Abcissa2");
+      p.y = input("Ordenada2");
+    });
+    if (!circle) return;
+    const PlanePoint centre{circle->h, circle->k};
+
+    DrawPlane();
+    DrawingArea& pic = Picture1();
+    pic.foreColor = PenConvention::kData;
+    DrawCircleOutline(pic, *circle);
+    DrawPointDot(pic, p);
+    DrawPointDot(pic, centre);
+    DrawAxisGuides(pic, centre);
+
+    if (circle->r != PointDistance(p, centre).d) {
+      InformationBox("O ponto não pertence à circunferência.", ProgramTitleLower);
+      return;
+    }
+
+    if (request.Solving()) {
+      namespace ck = checked;
+      // The tangent is perpendicular to the radius through P.
+      const double a = ck::Sub(p.x, centre.x);
+      const double b = ck::Sub(p.y, centre.y);
+      const double c = ck::Sub(ck::Sub(ck::Add(ck::Mul(centre.x, p.x), ck::Mul(centre.y, p.y)), ck::Mul(p.x, p.x)),
+                               ck::Mul(p.y, p.y));
+      LineResultOutput(*this, a, b, c, result);
+      request.Lower();
+    }
+  });
+}
+
+void Form4::Resolver4_Click() {
+  RequestSolve(SolveRequested, [this] { Dados4_Click(); });
+}
+
+void Form4::Dados5_Click() {
+  SolveRequestProtocol request(SolveRequested);
+  HandlerErrorBox([&] {
+    Control& first = (*this)["Resultado5"];
+    Control& second = (*this)["Resultado6"];
+    ResultReset(first);
+    ResultReset(second);
+    Control& lineBox = (*this)["Text5"];
+    Control& circleBox = (*this)["Text7"];
+    CleanEquationBox(lineBox);
+    CleanEquationBox(circleBox);
+    if (RejectedAsLine(lineBox)) return;
+    if (RejectedAsCircle(circleBox)) return;
+
+    const auto circle = ReadCircleEquation(*this, circleBox);
+    if (!circle) return;
+    const LineCoefficients line = ReadLineEquation(*this, lineBox);
+    StoreSharedCoefficients(line);
+
+    DrawPlane();
+    DrawingArea& pic = Picture1();
+    pic.foreColor = PenConvention::kData;
+    DrawCircleOutline(pic, *circle);
+
+    const LineCircleCrossings crossing = LineCircleIntersection(line.a, line.b, line.c, circle->h, circle->k, circle->r);
+    if (crossing.delta < 0) {
+      PenConvention::LinePen(pic);
+      DrawLineFromCoefs();
+      InformationBox("A recta não intersecta a circunferência.", ProgramTitleLower);
+      return;
+    }
+
+    // The line is drawn through its crossings; a tangent has only one, so the typed line serves.
+    LineThroughTwoPoints(crossing.p1, crossing.p2);
+    if (crossing.p1.x == crossing.p2.x && crossing.p1.y == crossing.p2.y) StoreSharedCoefficients(line);
+    PenConvention::LinePen(pic);
+    DrawLineFromCoefs();
+
+    if (!request.Solving()) return;
+    pic.foreColor = PenConvention::kResult;
+    DrawPointDot(pic, crossing.p1);
+    DrawPointDot(pic, crossing.p2);
+    DrawAxisGuides(pic, crossing.p1);
+    DrawAxisGuides(pic, crossing.p2);
+    first.text = PointResultText(crossing.p1);
+    second.text = PointResultText(crossing.p2);
+    request.Lower();
+  });
+}
+
+void Form4::Resolver5_Click() {
+  RequestSolve(SolveRequested, [this] { Dados5_Click(); });
+}
+
+}  // namespace vl
