@@ -79,6 +79,9 @@ TEST_F(CircleReaderTest, VerdictsAndTheSharedCoefficientsTheyLeave) {
   const char* notCircle = "A equação não representa uma circunferência.";
   const Case cases[] = {
       {"(x-1)^2+(y+2)^2=0", "A equação representa um ponto.", 1, 1, 0},
+      // d² + e² − 4f cancels to round-off with decimal data: still a point, not a tiny circle.
+      {"(x-0.1)^2+(y-0.2)^2=0", "A equação representa um ponto.", 1, 1, 0},
+      {"(x+0.3)^2+(y-0.7)^2=-0.0001", notCircle, 1, 1, 0},
       {"x^2+y^2+1=0", notCircle, 1, 1, 0},
       {"x^2+2y^2=4", notCircle, 1, 2, 0},
       {"x^2-y^2=1", notCircle, 1, -1, 0},
@@ -175,6 +178,11 @@ TEST_F(CircleReaderTest, DecimalDataKeepsRealDifferences) {
   EXPECT_EQ(shifted->h, -0.3);
   EXPECT_EQ(shifted->k, 0.7);
   EXPECT_NEAR(shifted->r, 0.7, 1e-15);
+
+  // A small radius beside decimal data is not taken for noise.
+  const auto tiny = Read("(x-0.1)^2+(y-0.2)^2=10^(-10)");
+  ASSERT_TRUE(tiny.has_value());
+  EXPECT_NEAR(tiny->r, 1e-5, 1e-12);
 }
 
 TEST_F(CircleReaderTest, OutlineIsAnUnfilledTwoPixelCircle) {

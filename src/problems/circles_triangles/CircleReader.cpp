@@ -1,5 +1,8 @@
 #include "CircleReader.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "Checked.h"
 #include "LineReader.h"
 #include "Module1.h"
@@ -73,7 +76,10 @@ std::optional<NormalisedCircle> NormaliseCircle(const CircleQuadratic& q, const 
 }
 
 std::optional<CircleData> CircleFromNormalised(const NormalisedCircle& n, const CircleMessages& messages) {
-  const double X = Sub(Add(Mul(n.d, n.d), Mul(n.e, n.e)), Mul(4, n.f));
+  const double d2 = Mul(n.d, n.d), e2 = Mul(n.e, n.e), f4 = Mul(4, n.f);
+  double X = Sub(Add(d2, e2), f4);
+  // Decimal data leave round-off in X where its terms cancel: (x-0.1)^2+(y-0.2)^2=0 is a point.
+  RemoveReaderNoise({&X}, std::max({d2, e2, std::fabs(f4)}));
   if (X < 0) {
     InformationBox(messages.notACircle, ProgramTitle);
     return std::nullopt;

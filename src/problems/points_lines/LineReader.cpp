@@ -96,8 +96,10 @@ double DecimalValue(double n, int k) {
 
 }  // namespace
 
-void RemoveReaderNoise(std::initializer_list<double*> values) {
-  double m = 0;
+void RemoveReaderNoise(std::initializer_list<double*> values) { RemoveReaderNoise(values, 0); }
+
+void RemoveReaderNoise(std::initializer_list<double*> values, double magnitude) {
+  double m = std::fabs(magnitude);
   for (const double* v : values) m = std::max(m, std::fabs(*v));
   if (m == 0 || !std::isfinite(m)) return;
   const int k = DecimalExponent(m) - 12;

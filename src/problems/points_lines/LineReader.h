@@ -44,5 +44,8 @@ void StoreSharedCoefficients(const LineCoefficients& line);
 // value snaps to the nearest multiple of 10^(floor(log10 M) - 12), but only when that moves it by
 // at most 1e-14·M, so a genuinely different value is never merged with its neighbour.
 void RemoveReaderNoise(std::initializer_list<double*> values);
+// The same with M at least `magnitude`: for a value computed from larger terms that cancel (a
+// difference that should be 0 keeps the noise of its terms, not a size of its own).
+void RemoveReaderNoise(std::initializer_list<double*> values, double magnitude);
 
 }  // namespace vl
