@@ -6,6 +6,7 @@
 #include "Form3.h"
 #include "Form5.h"
 #include "Form4.h"
+#include "Form8.h"
 #include "TopicWindow.h"
 #include "HelpViewer.h"
 #include "MainPictures.h"
@@ -46,7 +47,7 @@ void RegisterAllForms(App& app) {
   app.Register("Form5", Make<Form5>());
   app.Register("Form6", Topic("Form6"));
   app.Register("Form7", Topic("Form7"));
-  app.Register("Form8", Topic("Form8"));
+  app.Register("Form8", Make<Form8>());
   app.Register("Form9", Topic("Form9"));
   app.Register("Form10", [] { return std::make_unique<PagedHelpViewer>(Form10Config()); });
   app.Register("Form12", Make<Form12>());
