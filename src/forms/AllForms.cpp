@@ -5,6 +5,7 @@
 #include "Form2.h"
 #include "Form3.h"
 #include "Form5.h"
+#include "Form7.h"
 #include "Form4.h"
 #include "Form8.h"
 #include "TopicWindow.h"
@@ -46,7 +47,7 @@ void RegisterAllForms(App& app) {
   app.Register("Form4", Make<Form4>());
   app.Register("Form5", Make<Form5>());
   app.Register("Form6", Topic("Form6"));
-  app.Register("Form7", Topic("Form7"));
+  app.Register("Form7", Make<Form7>());
   app.Register("Form8", Make<Form8>());
   app.Register("Form9", Topic("Form9"));
   app.Register("Form10", [] { return std::make_unique<PagedHelpViewer>(Form10Config()); });
