@@ -4,11 +4,12 @@
 #include "Form11.h"
 #include "Form2.h"
 #include "Form3.h"
-#include "Form5.h"
-#include "Form7.h"
 #include "Form4.h"
+#include "Form5.h"
+#include "Form6.h"
+#include "Form7.h"
 #include "Form8.h"
-#include "TopicWindow.h"
+#include "Form9.h"
 #include "HelpViewer.h"
 #include "MainPictures.h"
 
@@ -19,11 +20,6 @@ namespace {
 template <class F>
 App::Factory Make() {
   return [] { return std::make_unique<F>(); };
-}
-
-// A topic window with the frame only, from its configuration.
-App::Factory Topic(const std::string& name) {
-  return [name] { return std::make_unique<TopicWindow>(TopicConfigFor(name)); };
 }
 
 }  // namespace
@@ -46,10 +42,10 @@ void RegisterAllForms(App& app) {
   app.Register("Form3", Make<Form3>());
   app.Register("Form4", Make<Form4>());
   app.Register("Form5", Make<Form5>());
-  app.Register("Form6", Topic("Form6"));
+  app.Register("Form6", Make<Form6>());
   app.Register("Form7", Make<Form7>());
   app.Register("Form8", Make<Form8>());
-  app.Register("Form9", Topic("Form9"));
+  app.Register("Form9", Make<Form9>());
   app.Register("Form10", [] { return std::make_unique<PagedHelpViewer>(Form10Config()); });
   app.Register("Form12", Make<Form12>());
   app.Register("Form13", [] { return std::make_unique<PagedHelpViewer>(Form13Config()); });
