@@ -387,31 +387,6 @@ TEST_F(Circles3WindowTest, ControlsAndTexts) {
     EXPECT_TRUE(Ctl(field).font.bold);
   }
   EXPECT_FALSE(Ctl("TextA").visible);
-
-  // Every frame in the panel below "Eixos"; nothing in a frame covers anything else.
-  auto overlap = [](const Control& a, const Control& b) {
-    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-           b.top < a.top + a.height;
-  };
-  std::vector<const Control*> frames;
-  for (const char* name : {"Frame4", "Frame3", "Frame6"}) {
-    const Control& f = Ctl(name);
-    EXPECT_GE(f.top, TopicWindow::kProblemsTop);
-    EXPECT_LE(f.top + f.height, TopicWindow::kClientHeight);
-    EXPECT_GE(f.left, TopicWindow::kPanelLeft);
-    EXPECT_LE(f.left + f.width, TopicWindow::kPanelLeft + TopicWindow::kPanelWidth);
-    for (const Control* other : frames) EXPECT_FALSE(overlap(f, *other)) << name;
-    frames.push_back(&f);
-    std::vector<const Control*> inside;
-    for (const auto& c : Window().Controls()) {
-      if (c->container != name) continue;
-      EXPECT_GE(c->top, 240) << c->name;
-      EXPECT_LE(c->left + c->width, f.width - 60) << c->name;
-      EXPECT_LE(c->top + c->height, f.height - 60) << c->name;
-      for (const Control* o : inside) EXPECT_FALSE(overlap(*c, *o)) << c->name << " covers " << o->name;
-      inside.push_back(c.get());
-    }
-  }
 }
 
 }  // namespace

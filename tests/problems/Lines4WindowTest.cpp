@@ -114,38 +114,6 @@ TEST_F(Lines4WindowTest, ControlsAndTexts) {
   EXPECT_FALSE(Ctl("TextA").visible);
 }
 
-TEST_F(Lines4WindowTest, FramesFitThePanelWithoutOverlap) {
-  struct Box {
-    const Control* c;
-    int left, top, right, bottom;
-  };
-  auto box = [](const Control& c) { return Box{&c, c.left, c.top, c.left + c.width, c.top + c.height}; };
-  auto overlap = [](const Box& a, const Box& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-  };
-  const Box f4 = box(Ctl("Frame4"));
-  const Box f3 = box(Ctl("Frame3"));
-  EXPECT_FALSE(overlap(f4, f3));
-  for (const Box& f : {f4, f3}) {
-    SCOPED_TRACE(f.c->name);
-    EXPECT_GE(f.left, TopicWindow::kPanelLeft);
-    EXPECT_LE(f.right, TopicWindow::kPanelLeft + TopicWindow::kPanelWidth);
-    EXPECT_GE(f.top, TopicWindow::kProblemsTop);
-    EXPECT_LE(f.bottom, Window().clientHeight);
-    std::vector<Box> inside;
-    for (const auto& c : Window().Controls())
-      if (c->container == f.c->name) inside.push_back(box(*c));
-    for (std::size_t i = 0; i < inside.size(); ++i) {
-      SCOPED_TRACE(inside[i].c->name);
-      EXPECT_GE(inside[i].top, 240);
-      EXPECT_GE(inside[i].left, 60);
-      EXPECT_LE(inside[i].right, f.c->width - 60);
-      EXPECT_LE(inside[i].bottom, f.c->height - 60);
-      for (std::size_t j = 0; j < i; ++j) EXPECT_FALSE(overlap(inside[i], inside[j])) << inside[j].c->name;
-    }
-  }
-}
-
 TEST_F(Lines4WindowTest, OptionsFormOneGroup) {
   EXPECT_TRUE(Ctl("Option1").value);
   Choose("Option6");

@@ -53,7 +53,8 @@ void CheckProblemLayout(TopicWindow& w, const std::vector<std::string>& frames) 
   }
 }
 
-class LayoutTest : public ::testing::Test {
+// Every problem frame of every topic window: the frames are the form-level frames below "Eixos".
+class LayoutTest : public ::testing::TestWithParam<const char*> {
  protected:
   LayoutTest() {
     RegisterAllForms(app);
@@ -62,14 +63,18 @@ class LayoutTest : public ::testing::Test {
   App app;
 };
 
-TEST_F(LayoutTest, PointsWindow) {
-  app.Show("Form1");
-  CheckProblemLayout(dynamic_cast<TopicWindow&>(*app.Loaded("Form1")), {"Frame4", "Frame6", "Frame7", "Frame1"});
+TEST_P(LayoutTest, FramesFitThePanelAndNothingCoversAnything) {
+  app.Show(GetParam());
+  auto& w = dynamic_cast<TopicWindow&>(*app.Loaded(GetParam()));
+  std::vector<std::string> frames;
+  for (const auto& c : w.Controls())
+    if (c->kind == ControlKind::Frame && c->container.empty() && c->name != "Eixos") frames.push_back(c->name);
+  EXPECT_GE(frames.size(), 2u);
+  CheckProblemLayout(w, frames);
 }
 
-TEST_F(LayoutTest, Lines1Window) {
-  app.Show("Form2");
-  CheckProblemLayout(dynamic_cast<TopicWindow&>(*app.Loaded("Form2")), {"Frame6", "Frame4", "Frame1", "Frame8"});
-}
+INSTANTIATE_TEST_SUITE_P(TopicWindows, LayoutTest,
+                         ::testing::Values("Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8",
+                                           "Form9"));
 
 }  // namespace

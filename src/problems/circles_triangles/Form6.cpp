@@ -23,27 +23,6 @@ namespace ck = checked;
 
 namespace {
 
-// Three points must share one row of a frame, so their boxes are narrower than the usual pair.
-// Returns the left edge after the ")".
-int NarrowPair(std::vector<ControlDecl>& t, const std::string& frame, const std::string& suffix, int left, int top,
-               const char* xBox, const char* xText, const char* yBox, const char* yText) {
-  using namespace layout;
-  constexpr int kParen = 105;
-  constexpr int kBox = 555;
-  const int labelTop = top + kLabelDrop;
-  int x = left;
-  t.push_back({frame + "_Open" + suffix, ControlKind::Label, frame, x, labelTop, kParen, kLabelHeight, "("});
-  x += kParen;
-  t.push_back({xBox, ControlKind::TextBox, frame, x, top, kBox, kBoxHeight, xText});
-  x += kBox;
-  t.push_back({frame + "_Comma" + suffix, ControlKind::Label, frame, x + 15, labelTop, kParen - 15, kLabelHeight, ","});
-  x += kParen;
-  t.push_back({yBox, ControlKind::TextBox, frame, x, top, kBox, kBoxHeight, yText});
-  x += kBox;
-  t.push_back({frame + "_Close" + suffix, ControlKind::Label, frame, x + 15, labelTop, kParen - 15, kLabelHeight, ")"});
-  return x + kParen;
-}
-
 void NamedLabel(std::vector<ControlDecl>& t, const char* name, const std::string& frame, int left, int top, int width,
                 const char* text) {
   t.push_back({name, ControlKind::Label, frame, left, top, width, layout::kLabelHeight, text});
@@ -76,9 +55,9 @@ std::vector<ControlDecl> Layout() {
     const int height = resultRow + 375;
     FrameBuilder f(t, "Frame4", "Circunferência e triângulo", top, height);
     NamedLabel(t, "Label5", "Frame4", kInset, kCaptionRow, 2400, "Vértices do triângulo:");
-    int left = NarrowPair(t, "Frame4", "A", kInset, kPointsRow, "Abcissa1", "-5", "Ordenada1", "-3");
-    left = NarrowPair(t, "Frame4", "B", left + 150, kPointsRow, "Abcissa2", "4", "Ordenada2", "6");
-    NarrowPair(t, "Frame4", "C", left + 150, kPointsRow, "Abcissa3", "8", "Ordenada3", "-1");
+    int left = layout::NarrowCoordinatePair(t, "Frame4", "A", kInset, kPointsRow, "Abcissa1", "-5", "Ordenada1", "-3");
+    left = layout::NarrowCoordinatePair(t, "Frame4", "B", left + 150, kPointsRow, "Abcissa2", "4", "Ordenada2", "6");
+    layout::NarrowCoordinatePair(t, "Frame4", "C", left + 150, kPointsRow, "Abcissa3", "8", "Ordenada3", "-1");
     f.DadosResolver("Dados1", "Resolver1", buttonRow, kResolveTooltip);
     const int optionLeft = kInset + 2 * kButtonWidth + 3 * kInset;
     t.push_back({"Option1", ControlKind::OptionButton, "Frame4", optionLeft, buttonRow + 60, 1140, 255, "Inscrita"});
@@ -120,9 +99,9 @@ std::vector<ControlDecl> Layout() {
     const int height = circleRow + 375;
     FrameBuilder f(t, "Frame1", "Circunferência definida por três pontos", top, height);
     NamedLabel(t, "Label31", "Frame1", kInset, kCaptionRow, 2400, "Coordenadas dos pontos:");
-    int left = NarrowPair(t, "Frame1", "1", kInset, kPointsRow, "Abcissa9", "5", "Ordenada9", "1");
-    left = NarrowPair(t, "Frame1", "2", left + 150, kPointsRow, "Abcissa10", "4", "Ordenada10", "6");
-    NarrowPair(t, "Frame1", "3", left + 150, kPointsRow, "Abcissa11", "2", "Ordenada11", "-2");
+    int left = layout::NarrowCoordinatePair(t, "Frame1", "1", kInset, kPointsRow, "Abcissa9", "5", "Ordenada9", "1");
+    left = layout::NarrowCoordinatePair(t, "Frame1", "2", left + 150, kPointsRow, "Abcissa10", "4", "Ordenada10", "6");
+    layout::NarrowCoordinatePair(t, "Frame1", "3", left + 150, kPointsRow, "Abcissa11", "2", "Ordenada11", "-2");
     f.DadosResolver("Dados7", "Resolver7", buttonRow, kResolveTooltip);
     const int half = kFrameWidth / 2 + 300;
     ResultField(t, "Frame1", "Label32", "Centro:", kInset, centreRow, 555, "Resultado4", half - 60);

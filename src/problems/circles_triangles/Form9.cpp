@@ -18,27 +18,6 @@ namespace ck = checked;
 
 namespace {
 
-// Three vertices must share one row of a frame, so their boxes are narrower than the usual pair.
-// Returns the left edge after the ")".
-int NarrowPair(std::vector<ControlDecl>& t, const std::string& frame, const std::string& suffix, int left, int top,
-               const char* xBox, const char* xText, const char* yBox, const char* yText) {
-  using namespace layout;
-  constexpr int kParen = 105;
-  constexpr int kBox = 555;
-  const int labelTop = top + kLabelDrop;
-  int x = left;
-  t.push_back({frame + "_Open" + suffix, ControlKind::Label, frame, x, labelTop, kParen, kLabelHeight, "("});
-  x += kParen;
-  t.push_back({xBox, ControlKind::TextBox, frame, x, top, kBox, kBoxHeight, xText});
-  x += kBox;
-  t.push_back({frame + "_Comma" + suffix, ControlKind::Label, frame, x + 15, labelTop, kParen - 15, kLabelHeight, ","});
-  x += kParen;
-  t.push_back({yBox, ControlKind::TextBox, frame, x, top, kBox, kBoxHeight, yText});
-  x += kBox;
-  t.push_back({frame + "_Close" + suffix, ControlKind::Label, frame, x + 15, labelTop, kParen - 15, kLabelHeight, ")"});
-  return x + kParen;
-}
-
 // The caption "Coordenadas dos vértices:" and the row of A, B and C below it.
 void VertexRows(std::vector<ControlDecl>& t, layout::FrameBuilder& f, const std::string& frame, int captionRow,
                 int pointsRow, const char* const (&boxes)[6], const char* const (&texts)[6]) {
@@ -46,7 +25,7 @@ void VertexRows(std::vector<ControlDecl>& t, layout::FrameBuilder& f, const std:
   int left = layout::kInset;
   const char* names[] = {"A", "B", "C"};
   for (int i = 0; i < 3; ++i) {
-    left = NarrowPair(t, frame, names[i], left, pointsRow, boxes[2 * i], texts[2 * i], boxes[2 * i + 1],
+    left = layout::NarrowCoordinatePair(t, frame, names[i], left, pointsRow, boxes[2 * i], texts[2 * i], boxes[2 * i + 1],
                       texts[2 * i + 1]) +
            150;
   }

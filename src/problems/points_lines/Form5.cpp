@@ -21,27 +21,6 @@ using Module1::CoefB;
 
 namespace {
 
-// Three points must fit on one row of a frame, so these coordinate boxes are narrower than the
-// other windows' ones. Returns the left edge after the ")".
-int NarrowPair(std::vector<ControlDecl>& t, const std::string& frame, const std::string& suffix, int left, int top,
-               const char* xBox, const char* xText, const char* yBox, const char* yText) {
-  using namespace layout;
-  constexpr int kParen = 105;
-  constexpr int kBox = 555;
-  const int labelTop = top + kLabelDrop;
-  int x = left;
-  t.push_back({frame + "_Open" + suffix, ControlKind::Label, frame, x, labelTop, kParen, kLabelHeight, "("});
-  x += kParen;
-  t.push_back({xBox, ControlKind::TextBox, frame, x, top, kBox, kBoxHeight, xText});
-  x += kBox;
-  t.push_back({frame + "_Comma" + suffix, ControlKind::Label, frame, x + 15, labelTop, kParen - 15, kLabelHeight, ","});
-  x += kParen;
-  t.push_back({yBox, ControlKind::TextBox, frame, x, top, kBox, kBoxHeight, yText});
-  x += kBox;
-  t.push_back({frame + "_Close" + suffix, ControlKind::Label, frame, x + 15, labelTop, kParen - 15, kLabelHeight, ")"});
-  return x + kParen;
-}
-
 // An option button as wide as its circle; its caption is the label beside it.
 void Option(std::vector<ControlDecl>& t, const std::string& frame, const char* name, int top) {
   t.push_back({name, ControlKind::OptionButton, frame, layout::kInset, top + 15, 255, 255, ""});
@@ -57,9 +36,9 @@ std::vector<ControlDecl> Layout() {
     const int resultRow = buttonRow + 450;
     const int height = resultRow + 420;
     FrameBuilder f(t, "Frame4", "Ver se três pontos são colineares", top, height);
-    int left = NarrowPair(t, "Frame4", "1", kInset, kFirstRow, "Abcissa1", "2", "Ordenada1", "3");
-    left = NarrowPair(t, "Frame4", "2", left + 150, kFirstRow, "Abcissa2", "4", "Ordenada2", "6");
-    NarrowPair(t, "Frame4", "3", left + 150, kFirstRow, "Abcissa3", "-2", "Ordenada3", "-3");
+    int left = layout::NarrowCoordinatePair(t, "Frame4", "1", kInset, kFirstRow, "Abcissa1", "2", "Ordenada1", "3");
+    left = layout::NarrowCoordinatePair(t, "Frame4", "2", left + 150, kFirstRow, "Abcissa2", "4", "Ordenada2", "6");
+    layout::NarrowCoordinatePair(t, "Frame4", "3", left + 150, kFirstRow, "Abcissa3", "-2", "Ordenada3", "-3");
     f.DadosResolver("Dados1", "Resolver1", buttonRow, kResolveTooltip);
     f.LabelBeside("ResultCaption", kInset, resultRow, 780, "Conclusão:");
     const int boxLeft = kInset + 840;
@@ -81,9 +60,9 @@ std::vector<ControlDecl> Layout() {
     FrameBuilder f(t, "Frame6", "Coeficiente angular e inclinação de uma recta", top, height);
     Option(t, "Frame6", "Option1", pointsRow);
     f.LabelBeside("Through", kInset + 315, pointsRow, 1305, "Passa nos pontos:");
-    const int left = NarrowPair(t, "Frame6", "1", inputLeft, pointsRow, "Abcissa4", "2", "Ordenada4", "-2");
+    const int left = layout::NarrowCoordinatePair(t, "Frame6", "1", inputLeft, pointsRow, "Abcissa4", "2", "Ordenada4", "-2");
     f.LabelBeside("And", left + 60, pointsRow, 150, "e");
-    NarrowPair(t, "Frame6", "2", left + 255, pointsRow, "Abcissa5", "-8", "Ordenada5", "4");
+    layout::NarrowCoordinatePair(t, "Frame6", "2", left + 255, pointsRow, "Abcissa5", "-8", "Ordenada5", "4");
     Option(t, "Frame6", "Option2", equationRow);
     f.LabelBeside("Equation", kInset + 315, equationRow, 1305, "Tem equação:");
     f.TextBox("Text9", inputLeft, equationRow, 2880, "2x-3y+7=0");

@@ -64,4 +64,22 @@ void FrameBuilder::Result(const std::string& field, int top, int captionWidth, c
   table_.push_back(std::move(result));
 }
 
+int NarrowCoordinatePair(std::vector<ControlDecl>& t, const std::string& frame, const std::string& suffix, int left,
+                         int top, const char* xBox, const char* xText, const char* yBox, const char* yText) {
+  constexpr int kParen = 105;
+  constexpr int kBox = 555;
+  const int labelTop = top + kLabelDrop;
+  int x = left;
+  t.push_back({frame + "_Open" + suffix, ControlKind::Label, frame, x, labelTop, kParen, kLabelHeight, "("});
+  x += kParen;
+  t.push_back({xBox, ControlKind::TextBox, frame, x, top, kBox, kBoxHeight, xText});
+  x += kBox;
+  t.push_back({frame + "_Comma" + suffix, ControlKind::Label, frame, x + 15, labelTop, kParen - 15, kLabelHeight, ","});
+  x += kParen;
+  t.push_back({yBox, ControlKind::TextBox, frame, x, top, kBox, kBoxHeight, yText});
+  x += kBox;
+  t.push_back({frame + "_Close" + suffix, ControlKind::Label, frame, x + 15, labelTop, kParen - 15, kLabelHeight, ")"});
+  return x + kParen;
+}
+
 }  // namespace vl::layout

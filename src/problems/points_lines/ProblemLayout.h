@@ -29,6 +29,11 @@ inline constexpr const char* kAbscissaTooltip = "Escreva aqui o valor da abcissa
 inline constexpr const char* kOrdinateTooltip = "Escreva aqui o valor da ordenada do ponto";
 
 // Appends rows to a form's control table, frame by frame.
+// "(" xBox "," yBox ")" with boxes narrower than the usual pair, so three points share one row of
+// a frame. Returns the left edge after the ")".
+int NarrowCoordinatePair(std::vector<ControlDecl>& t, const std::string& frame, const std::string& suffix, int left,
+                         int top, const char* xBox, const char* xText, const char* yBox, const char* yText);
+
 class FrameBuilder {
  public:
   FrameBuilder(std::vector<ControlDecl>& table, std::string frame, std::string caption, int top, int height);
