@@ -156,6 +156,36 @@ TEST_F(Lines2WindowTest, IntersectionOnAnAxisAndNoCrossing) {
   }
 }
 
+TEST_F(Lines2WindowTest, EquationWithoutXAndYCountsAsParallel) {
+  // The drawing reports the missing line and the handler goes on: with a1 = b1 = 0 the determinant
+  // is 0, and the numerators decide (3=0 against y=1: Nx = 1·3 − 0 = 3; x=x has c1 = 0, so both are 0).
+  struct Case {
+    const char *first, *verdict;
+  };
+  for (const Case& c : {Case{"3=0", "As rectas são paralelas."}, Case{"x=x", "As rectas são coincidentes."}}) {
+    SCOPED_TRACE(c.first);
+    Set("Text1", c.first);
+    Set("Text2", "y=1");
+    Click("Resolver3");
+    const auto messages = Messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "A equação que indicou não é a de uma recta.");
+    EXPECT_EQ(Caption("Resultado1"), c.verdict);
+    EXPECT_EQ(Drawn(DrawEntry::Op::Line, kData).size(), 1u);
+    EXPECT_FALSE(Window().SolveRequested);
+  }
+  // The angle frame gives its parallel verdict after the drawing's message.
+  Set("Text6", "3=0");
+  Set("Text7", "x+y=1");
+  Click("Resolver5");
+  const auto messages = Messages();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0].text, "A equação que indicou não é a de uma recta.");
+  EXPECT_EQ(messages[1].text, "As rectas paralelas.");
+  EXPECT_EQ(Caption("Resultado4"), "");
+  EXPECT_FALSE(Window().SolveRequested);
+}
+
 // ---- Distance from a point to a line -----------------------------------------------------------
 
 TEST_F(Lines2WindowTest, PointLineDistanceDesignData) {
@@ -231,7 +261,10 @@ TEST_F(Lines2WindowTest, AngleResults) {
                         Case{"2x+y=1", "x-2y=4", "90º"},
                         Case{"x=0", "y=7", "90º"},
                         // Normals (1, 0) and (-1, 1) make 135°; the acute 45° is given.
-                        Case{"x=0", "y=x", "45º  0'  0''"}}) {
+                        Case{"x=0", "y=x", "45º  0'  0''"},
+                        // Perpendicular with huge coefficients: a1·a2 + b1·b2 cancels to 0 while
+                        // a1·b2 − a2·b1 = −2.88E+308 would overflow; the right angle needs no cross product.
+                        Case{"x*12*10^(153)+y*12*10^(153)=0", "x*12*10^(153)-y*12*10^(153)=0", "90º"}}) {
     SCOPED_TRACE(c.first);
     Set("Text6", c.first);
     Set("Text7", c.second);

@@ -242,17 +242,19 @@ void Form3::Dados5_Click() {
 
     const auto [a1, b1, c1] = lines->first;
     const auto [a2, b2, c2] = lines->second;
-    const double cross = Sub(Mul(a1, b2), Mul(a2, b1));
-    const double dot = checked::Add(Mul(a1, a2), Mul(b1, b2));
     if (Mul(a1, b2) == Mul(a2, b1)) {
       // Coincident lines get the same answer.
       InformationBox("As rectas paralelas.", ProgramTitle);
       DrawPlane();
       return;
     }
+    // Each value only when its test is reached: a right angle is known without the cross
+    // product, which may overflow where the dot product cancels to 0.
+    const double dot = checked::Add(Mul(a1, a2), Mul(b1, b2));
     if (dot == 0) {
       result.text = NumberText(90) + "º";
     } else {
+      const double cross = Sub(Mul(a1, b2), Mul(a2, b1));
       result.text = AngleDmsText(std::atan(std::fabs(Div(cross, dot))));
     }
     request.Lower();

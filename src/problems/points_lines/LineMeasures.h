@@ -10,7 +10,7 @@
 namespace vl {
 
 // |a·x0 + b·y0 + c| / sqrt(a² + b²). A "line" with a = b = 0 is a run-time fault (division by
-// zero), which ends the calling handler in the "Erro:" box.
+// zero, or overflow for 0/0), which ends the calling handler in the "Erro:" box.
 double PointLineDistance(double a, double b, double c, double x0, double y0);
 double PointLineDistance(const LineCoefficients& line, PlanePoint p);
 
