@@ -57,6 +57,33 @@ TEST_F(Lines1WindowTest, DesignDataResults) {
   }
 }
 
+TEST_F(Lines1WindowTest, ResultLineIsDrawnUnroundedAndKeptRounded) {
+  // x/2 + y/3 = 1, perpendicular through the origin: x/3 - y/2 = 0, i.e. y = 2x/3, cut at the side
+  // edges at (9, 6) and (-9, -6). From the rounded 0.33 the ends would be at y = 5.94.
+  Set("Text7", "x/2+y/3=1");
+  Set("Abcissa4", "0");
+  Set("Ordenada4", "0");
+  Click("Resolver5");
+  EXPECT_EQ(Caption("Resultado3"), "0,33x-0,5y=0");
+  const auto red = Drawn(DrawEntry::Op::Line, kResult);
+  ASSERT_EQ(red.size(), 1u);
+  EXPECT_TRUE(IsLine(red[0], 9, 6, -9, -6));
+  EXPECT_EQ(Module1::CoefA.Number(), 0.33);
+  EXPECT_EQ(Module1::CoefB.Number(), -0.5);
+  EXPECT_EQ(Module1::CoefC.Number(), 0);
+
+  // y = 2x + 1 through (1, 1): x + 2y - 3 = 0; the coefficient 1 is then held as its empty text.
+  Set("Text7", "y=2x+1");
+  Set("Abcissa4", "1");
+  Set("Ordenada4", "1");
+  Click("Resolver5");
+  EXPECT_EQ(Caption("Resultado3"), "x+2y-3=0");
+  EXPECT_FALSE(Module1::CoefA.IsNumber());
+  EXPECT_EQ(Text(Module1::CoefA), "");
+  EXPECT_EQ(Module1::CoefB.Number(), 2);
+  EXPECT_EQ(Module1::CoefC.Number(), -3);
+}
+
 TEST_F(Lines1WindowTest, DadosDrawsDataAndEmptiesTheResult) {
   Click("Resolver4");
   ASSERT_NE(Caption("Resultado2"), "");
@@ -131,23 +158,32 @@ TEST_F(Lines1WindowTest, EquationWithoutXOrY) {
 TEST_F(Lines1WindowTest, FaultsEndInTheErrorBox) {
   struct Case {
     const char *box, *text, *button, *message;
+    bool beforeThePlane;  // the fault comes before the plane is redrawn
   };
-  for (const Case& c : {Case{"Text5", "2x+3y", "Resolver4", "Erro:\r\n\r\nArgumento inválido"},
-                        Case{"Text7", "2x+3z=1", "Resolver5", "Erro:\r\n\r\nVariável não definida: z"},
-                        Case{"Ordenada3", "y", "Resolver4", "Erro:\r\n\r\nVariável não definida: y"},
-                        Case{"Abcissa1", "1/0", "Resolver1", "Erro:\r\n\r\nDivisão por zero"},
-                        Case{"Xmin", "abc", "Resolver5", "Erro:\r\n\r\nTipos incompatíveis"}}) {
+  Click("Command3");  // something on the plane that a fault before the redrawing must leave
+  for (const Case& c : {Case{"Text5", "2x+3y", "Resolver4", "Erro:\r\n\r\nArgumento inválido", true},
+                        Case{"Text7", "2x+3z=1", "Resolver5", "Erro:\r\n\r\nVariável não definida: z", true},
+                        Case{"Ordenada3", "y", "Resolver4", "Erro:\r\n\r\nVariável não definida: y", true},
+                        Case{"Abcissa1", "1/0", "Resolver1", "Erro:\r\n\r\nDivisão por zero", false},
+                        Case{"Xmin", "abc", "Resolver5", "Erro:\r\n\r\nTipos incompatíveis", false}}) {
     SCOPED_TRACE(c.text);
     const std::string kept = Caption(c.box);
+    const auto before = List().size();
     Set(c.box, c.text);
     Click(c.button);
+    if (c.beforeThePlane) {
+      EXPECT_EQ(List().size(), before);
+      EXPECT_EQ(Drawn(DrawEntry::Op::Line, kResult).size(), 1u) << "the drawn equation stays";
+    }
     const auto messages = Messages();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, c.message);
     EXPECT_EQ(messages[0].title, "Vantre Lomira");
     EXPECT_EQ(messages[0].icon, MsgIcon::None);
     EXPECT_FALSE(Window().SolveRequested);
-    EXPECT_TRUE(Drawn(DrawEntry::Op::Line, kResult).empty());
+    if (!c.beforeThePlane) {
+      EXPECT_TRUE(Drawn(DrawEntry::Op::Line, kResult).empty());
+    }
     Set(c.box, kept);
   }
   // A rejected equation on "Resolver" lowers the flag as well.

@@ -27,6 +27,15 @@ TEST_F(PointsWindowTest, PointIsMarkedInRedWithGuides) {
   EXPECT_EQ(entries[2].style, PenStyle::Dotted);
   EXPECT_EQ(entries[2].width, 1);
   EXPECT_TRUE(Messages().empty());
+
+  // A point on the x axis: its horizontal guide runs along the axis from the origin.
+  Set("Ordenada1", "0");
+  Set("Abcissa1", "3");
+  Click("Resolver1");
+  const auto onAxis = ProblemEntries();
+  ASSERT_EQ(onAxis.size(), 3u);
+  EXPECT_TRUE(IsLine(onAxis[1], 3, 0, 3, 0));
+  EXPECT_TRUE(IsLine(onAxis[2], 0, 0, 3, 0));
 }
 
 TEST_F(PointsWindowTest, MidpointOfTheDesignData) {
@@ -72,6 +81,7 @@ TEST_F(PointsWindowTest, DistanceResults) {
   ASSERT_EQ(red.size(), 1u);
   EXPECT_TRUE(IsLine(red[0], -8, -2, 6, 4));
   EXPECT_EQ(red[0].width, 2);
+  EXPECT_EQ(red[0].style, PenStyle::Solid) << "drawn right after the dotted guides";
 
   struct Case {
     const char *x1, *y1, *x2, *y2, *text;
@@ -141,6 +151,14 @@ TEST_F(PointsWindowTest, CoordinateLabelsOnlyOnAWideXRange) {
   ASSERT_EQ(red.size(), 2u);
   EXPECT_EQ(red[0].text, "-3");
   EXPECT_EQ(red[1].text, " 1");
+
+  // The single point is a result: its labels are red.
+  Click("Resolver1");
+  EXPECT_TRUE(Drawn(DrawEntry::Op::Text, kData).empty());
+  const auto point = Drawn(DrawEntry::Op::Text, kResult);
+  ASSERT_EQ(point.size(), 2u);
+  EXPECT_EQ(point[0].text, " 2");
+  EXPECT_EQ(point[1].text, " 3");
 }
 
 TEST_F(PointsWindowTest, ErrorInABoxLeavesTheDrawingAndLowersTheFlag) {
