@@ -1,6 +1,8 @@
 // The number a text begins with, as the angle box of the lines 4 window is read.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "LeadingNumber.h"
 #include "RunTimeError.h"
 
@@ -36,12 +38,24 @@ TEST(LeadingNumber, NoNumberIsZero) {
 }
 
 TEST(LeadingNumber, BeyondADoubleIsAnOverflow) {
-  try {
-    LeadingNumber("1e999");
-    FAIL() << "no error";
-  } catch (const vl::RunTimeError& e) {
-    EXPECT_EQ(e.Number(), 6);
+  // Too large by its digits alone, or despite a negative exponent.
+  const std::string digits400 = "1" + std::string(400, '0');
+  for (const std::string& text : {std::string("1e999"), digits400, digits400 + "e-5"}) {
+    SCOPED_TRACE(text.substr(0, 8));
+    try {
+      LeadingNumber(text);
+      FAIL() << "no error";
+    } catch (const vl::RunTimeError& e) {
+      EXPECT_EQ(e.Number(), 6);
+    }
   }
+}
+
+TEST(LeadingNumber, BelowADoubleIsZero) {
+  // Too small by its digits alone, or despite a positive exponent: 0, not an overflow.
+  EXPECT_EQ(LeadingNumber("0." + std::string(400, '0') + "1"), 0);
+  EXPECT_EQ(LeadingNumber("-0." + std::string(500, '0') + "7e+20"), 0);
+  EXPECT_EQ(LeadingNumber("0.001e-330"), 0);
 }
 
 }  // namespace

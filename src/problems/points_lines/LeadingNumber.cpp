@@ -8,6 +8,37 @@
 
 namespace vl {
 
+namespace {
+
+// The power of ten of the first significant digit of a numeral that has one ("0.004e1" is -2,
+// "250" is 2); the exponent saturates far beyond any double's range.
+long long DecimalOrder(const std::string& numeral) {
+  const std::size_t ePos = numeral.find('e');
+  const std::string mantissa = numeral.substr(0, ePos);
+  long long exponent = 0;
+  if (ePos != std::string::npos) {
+    bool negative = false;
+    for (std::size_t i = ePos + 1; i < numeral.size(); ++i) {
+      const char ch = numeral[i];
+      if (ch == '-') negative = true;
+      if (ch >= '0' && ch <= '9' && exponent < 1000000) exponent = exponent * 10 + (ch - '0');
+    }
+    if (negative) exponent = -exponent;
+  }
+  const std::size_t point = mantissa.find('.');
+  const std::size_t intEnd = point == std::string::npos ? mantissa.size() : point;
+  long long order = 0;
+  bool found = false;
+  for (std::size_t i = 0; i < mantissa.size() && !found; ++i) {
+    if (mantissa[i] < '1' || mantissa[i] > '9') continue;
+    found = true;
+    order = i < intEnd ? static_cast<long long>(intEnd - i) - 1 : -static_cast<long long>(i - intEnd);
+  }
+  return order + exponent;
+}
+
+}  // namespace
+
 double LeadingNumber(const std::string& text) {
   std::string compact;
   for (char ch : text)
@@ -47,7 +78,7 @@ double LeadingNumber(const std::string& text) {
   const auto [end, ec] = std::from_chars(numeral.data() + start, numeral.data() + numeral.size(), value);
   if (ec == std::errc::result_out_of_range) {
     // Too small a magnitude is 0; too large a one is an overflow.
-    if (numeral.find("e-") != std::string::npos) return 0;
+    if (DecimalOrder(numeral) < 0) return 0;
     checked::RaiseOverflow();
   }
   return value;
