@@ -10,7 +10,9 @@ void TopicWindow::GoTo(const std::string& target) {
   App& app = App::Current();
   const std::string self = Name();
   const std::string to = target;
-  app.Unload(self);
+  // The target becomes the active window straight away: no other open window is activated
+  // (and redrawn) in between.
+  app.Unload(self, false);
   app.Show(to);
 }
 

@@ -24,8 +24,12 @@ PlaneScale ComputePlaneScale(float xMin, float xMax, float yMin, float yMax, int
   s.right = checked::ToSingle(xMax + 2 * mx);
   s.top = checked::ToSingle(yMax + 2 * my);
   s.bottom = checked::ToSingle(yMin - 2 * my);
-  s.unitsPerPixelX = checked::ToSingle(std::fabs((xMax + 2 * mx) - (xMin - 2 * mx)) / pixelWidth);
-  s.unitsPerPixelY = checked::ToSingle(std::fabs((yMax + 2 * my) - (yMin - 2 * my)) / pixelHeight);
+  // The extents of the scale are single too: a range whose border lies within single precision
+  // can still have a width beyond it, and the drawing area would refuse that scale.
+  const float extentX = checked::ToSingle(std::fabs(static_cast<double>(s.right) - s.left));
+  const float extentY = checked::ToSingle(std::fabs(static_cast<double>(s.top) - s.bottom));
+  s.unitsPerPixelX = checked::ToSingle(static_cast<double>(extentX) / pixelWidth);
+  s.unitsPerPixelY = checked::ToSingle(static_cast<double>(extentY) / pixelHeight);
   return s;
 }
 

@@ -27,8 +27,8 @@ struct PlaneScale {
   float left = 0, top = 0, right = 0, bottom = 0;
 };
 
-// Raises the zero-width error when either range has no extent, and error 6 when a margin or a
-// corner falls beyond single precision.
+// Raises the zero-width error when either range has no extent, and error 6 when a margin, a
+// corner or the extent between two corners falls beyond single precision.
 PlaneScale ComputePlaneScale(float xMin, float xMax, float yMin, float yMax, int pixelWidth, int pixelHeight);
 
 // How many whole numbers lie in [lo, hi] counted from their integer parts (0 when hi < lo).

@@ -67,7 +67,7 @@ void App::Hide(const std::string& name) {
   }
 }
 
-void App::Unload(const std::string& name) {
+void App::Unload(const std::string& name, bool activateNext) {
   auto it = forms_.find(name);
   if (it == forms_.end()) return;
   backend_->FormUnloading(*it->second);
@@ -76,7 +76,7 @@ void App::Unload(const std::string& name) {
   std::erase(activationOrder_, name);
   if (active_ == name) {
     active_.clear();
-    if (!ended_ && backend_->ChoosesNextActiveWindow()) ActivateNext();
+    if (activateNext && !ended_ && backend_->ChoosesNextActiveWindow()) ActivateNext();
   }
   if (dispatchDepth_ == 0) Collect();
 }

@@ -59,7 +59,9 @@ class App {
   Form& Load(const std::string& name);
   void Show(const std::string& name);
   void Hide(const std::string& name);
-  void Unload(const std::string& name);
+  // When the window was the active one the window system activates the window before it, unless
+  // the caller shows another window at once (a topic button), so no bystander is activated.
+  void Unload(const std::string& name, bool activateNext = true);
   void End();
   bool Ended() const { return ended_; }
 

@@ -147,6 +147,9 @@ TEST(ExpressionValues, FunctionLibrary) {
       // The help pages' formulas: arcsec(2) = pi/3, arcsec(-2) = 2pi/3.
       {"arcsec(2)", 0, std::atan(std::sqrt(3.0))},
       {"arcsec(-2)", 0, -(std::atan(std::sqrt(3.0)) - 2 * quarter) + 2 * quarter},
+      // No divisor in that formula: the ends of the domain have their values, 0 and pi.
+      {"arcsec(1)", 0, 0},
+      {"arcsec(-1)", 0, 4 * quarter},
       {"arccosec(2)", 0, std::atan(1 / std::sqrt(3.0))},
       {"arccosec(-2)", 0, -std::atan(1 / std::sqrt(3.0))},
       {"arccotg(1)", 0, quarter},

@@ -1,4 +1,5 @@
 // Moving between windows with the row of buttons.
+#include <cstdint>
 #include <map>
 #include <set>
 
@@ -81,6 +82,22 @@ TEST_F(NavigationTest, ATargetOpenedEarlierKeepsItsBoxesAndIsRedrawn) {
   EXPECT_EQ(app.ActiveForm(), &circles);
   EXPECT_EQ(circles["Xmax"].text, "12");
   EXPECT_EQ(circles.PlotXMax, 12.0f);
+}
+
+TEST_F(NavigationTest, ATopicButtonActivatesNoOtherOpenWindowOnTheWay) {
+  // The lines 3 window, wider than 50 units, explains its missing graduation at every drawing;
+  // it was the active window just before the lines 2 window.
+  TopicWindow& lines3 = Open("Form5");
+  SetRange("Form5", "-30", "30", "-30", "30");
+  Reactivate("Form5");
+  Open("Form3");
+  const std::uint64_t lines3Drawing = lines3.Picture1().Revision();
+  app.TakeMessages();
+
+  ASSERT_TRUE(app.Click("Form3", "Command2"));  // "Ponto"
+  EXPECT_TRUE(app.TakeMessages().empty());
+  EXPECT_EQ(lines3.Picture1().Revision(), lines3Drawing) << "not redrawn on the way";
+  EXPECT_EQ(app.ActiveForm(), app.Loaded("Form1"));
 }
 
 TEST_F(NavigationTest, HelpOpensBesideAndTheDrawingStays) {

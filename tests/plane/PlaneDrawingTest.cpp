@@ -245,6 +245,16 @@ TEST_F(PlaneDrawingTest, WideYRangeIsGraduatedWhenXIsNarrow) {
   EXPECT_FLOAT_EQ(w.UnitsPerPixelY, static_cast<float>(86.4 / kPixels));
 }
 
+TEST_F(PlaneDrawingTest, UnitsPerPixelIsWorkedOutInSinglePrecisionThroughout) {
+  // Range -30..30: margin 1.2f, corners ±32.4000015f, extent 64.8000031f, over 627 pixels.
+  // Worked in doubles from the same corners' sums the last bit differs (0.103349283f).
+  TopicWindow& w = Open("Form2");
+  SetRange("Form2", "-30", "30", "-30", "30");
+  Reactivate("Form2");
+  EXPECT_EQ(w.UnitsPerPixelX, 0.10334929078817368f);
+  EXPECT_EQ(w.UnitsPerPixelY, 0.10334929078817368f);
+}
+
 TEST_F(PlaneDrawingTest, AxisWithMoreThanTwoHundredWholePositionsIsLeftPlain) {
   TopicWindow& w = Open("Form1");
   app.Tick("Form1", "DesenharGrelha", true);
@@ -327,6 +337,24 @@ TEST_F(UndrawableRangeTest, TextThatIsNoNumberAtActivation) {
     EXPECT_EQ(messages[0].icon, MsgIcon::Information);
     ExpectPlaneKept(w);
     EXPECT_EQ(app.ActiveForm(), &w) << "the window stays usable";
+  }
+}
+
+TEST_F(UndrawableRangeTest, EndsWithinSinglePrecisionButAnExtentBeyondItAtActivation) {
+  // Each end and each border corner fits a single, but the width of the scale between the
+  // corners (about 3.7E+38) does not.
+  for (const char* first : {"Xmin", "Ymin"}) {
+    const std::string second = first[0] == 'X' ? "Xmax" : "Ymax";
+    TopicWindow& w = Drawn();
+    Box("Form1", first) = "-1,7E+38";
+    Box("Form1", second) = "1,7E+38";
+    app.TakeMessages();
+    Reactivate("Form1");
+    const auto messages = app.TakeMessages();
+    ASSERT_EQ(messages.size(), 1u) << first;
+    EXPECT_EQ(messages[0].text, "Os valores de Xmínimo, Xmáximo, Ymínimo e Ymáximo têm de ser números.");
+    EXPECT_EQ(messages[0].icon, MsgIcon::Information);
+    ExpectPlaneKept(w);
   }
 }
 
