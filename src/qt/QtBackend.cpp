@@ -333,6 +333,8 @@ void QtBackend::FormShown(Form& form) {
   view->window->show();
   view->window->raise();
   view->window->activateWindow();
+  shownActive_ = form.Name();
+  shownClock_.start();
 }
 
 void QtBackend::FormHidden(Form& form) {
@@ -519,6 +521,11 @@ void QtBackend::SyncOptionGroup(FormView& view, const std::string& container) {
   }
 }
 
+namespace {
+// How long after showing a window the window manager's other activations are taken as passing.
+constexpr qint64 kActivationGraceMs = 500;
+}  // namespace
+
 bool QtBackend::eventFilter(QObject* watched, QEvent* event) {
   const QVariant formProperty = watched->property(kFormProperty);
   if (!formProperty.isValid()) return false;
@@ -538,6 +545,11 @@ bool QtBackend::eventFilter(QObject* watched, QEvent* event) {
 
   switch (event->type()) {
     case QEvent::WindowActivate:
+      if (!shownActive_.empty()) {
+        const bool settled = form == shownActive_ || shownClock_.elapsed() > kActivationGraceMs;
+        if (!settled) return false;
+        shownActive_.clear();
+      }
       // App itself ignores the window that is already active, e.g. on return from a message box.
       app_.Dispatch([this, &form] { app_.Activated(form); });
       return false;

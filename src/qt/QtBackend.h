@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
@@ -90,6 +91,11 @@ class QtBackend : public QObject, public Backend {
 
   App& app_;
   std::map<std::string, std::unique_ptr<FormView>> views_;
+  // The window the program has just shown and made active. Until the window manager confirms it,
+  // activations of other windows are its passing choices (for instance after the window that
+  // held the focus was closed), not the user's, and must not run their Form_Activate.
+  std::string shownActive_;
+  QElapsedTimer shownClock_;
 };
 
 }  // namespace vl::qt

@@ -363,3 +363,31 @@ TEST_F(QtWindows, Lines3RangeMessageComesOncePerDrawing) {
 }
 
 }  // namespace
+
+namespace {
+
+// After a window is shown, the window manager may pass the activation through another window
+// before the new one (the one that held the focus is gone). That passing activation must not
+// run the other window's Form_Activate, nor a second one of the shown window.
+TEST_F(QtWindows, APassingActivationOnTheWayToAShownWindowIsIgnored) {
+  app.Show("B");
+  Settle();
+  ASSERT_EQ(P("B").activations, 1);
+  app.Show("A");
+  ASSERT_EQ(P("A").activations, 1);
+  QEvent toB(QEvent::WindowActivate);
+  QApplication::sendEvent(backend.Window("B"), &toB);
+  QEvent toA(QEvent::WindowActivate);
+  QApplication::sendEvent(backend.Window("A"), &toA);
+  Settle();
+  EXPECT_EQ(P("B").activations, 1);
+  EXPECT_EQ(P("A").activations, 1);
+  EXPECT_EQ(app.ActiveForm(), app.Loaded("A"));
+
+  // Once the shown window is confirmed, the user's change of window counts again.
+  QApplication::sendEvent(backend.Window("B"), &toB);
+  Settle();
+  EXPECT_EQ(P("B").activations, 2);
+}
+
+}  // namespace
