@@ -21,10 +21,7 @@ constexpr int kOptionHeight = 255;
 // A red bold result field across the whole frame, for texts too long to sit beside their caption.
 ControlDecl WideResult(const std::string& field, const std::string& frame, int top) {
   using namespace layout;
-  ControlDecl result{field, ControlKind::Label, frame, kInset, top, kFrameWidth - 2 * kInset, kLabelHeight + 60};
-  result.font.bold = true;
-  result.foreColor = rgb::kRed;
-  return result;
+  return ResultLabel(field, frame, kInset, top, kFrameWidth - 2 * kInset);
 }
 
 std::vector<ControlDecl> Layout() {

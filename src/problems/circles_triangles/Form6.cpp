@@ -33,10 +33,7 @@ void ResultField(std::vector<ControlDecl>& t, const std::string& frame, const ch
                  int left, int top, int captionWidth, const char* field, int right) {
   NamedLabel(t, captionName, frame, left, top, captionWidth, caption);
   const int fieldLeft = left + captionWidth + 60;
-  ControlDecl result{field, ControlKind::Label, frame, fieldLeft, top, right - fieldLeft, layout::kLabelHeight + 60};
-  result.font.bold = true;
-  result.foreColor = rgb::kRed;
-  t.push_back(std::move(result));
+  t.push_back(layout::ResultLabel(field, frame, fieldLeft, top, right - fieldLeft));
 }
 
 std::vector<ControlDecl> Layout() {

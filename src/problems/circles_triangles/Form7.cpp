@@ -23,13 +23,6 @@ void NamedLabel(std::vector<ControlDecl>& t, const std::string& name, const std:
 }
 
 // A red bold result field without a caption of its own.
-ControlDecl ResultField(const std::string& field, const std::string& frame, int left, int top, int width) {
-  ControlDecl result{field, ControlKind::Label, frame, left, top, width, layout::kLabelHeight + 60};
-  result.font.bold = true;
-  result.foreColor = rgb::kRed;
-  return result;
-}
-
 std::vector<ControlDecl> Layout() {
   using namespace layout;
   std::vector<ControlDecl> t;
@@ -51,8 +44,8 @@ std::vector<ControlDecl> Layout() {
     f.DadosResolver("Dados1", "Resolver1", buttonRow, kResolveTooltip);
     f.Label("ResultCaption", kInset, resultRow, 900, "Intersecção:");
     const int half = (kFrameWidth - kInset - 1080) / 2;
-    t.push_back(ResultField("Resultado1", "Frame4", 1080, resultRow, half - 60));
-    t.push_back(ResultField("Resultado2", "Frame4", 1080 + half, resultRow, half));
+    t.push_back(layout::ResultLabel("Resultado1", "Frame4", 1080, resultRow, half - 60));
+    t.push_back(layout::ResultLabel("Resultado2", "Frame4", 1080 + half, resultRow, half));
     top += frameHeight + kFrameGap;
   }
   {
@@ -72,7 +65,7 @@ std::vector<ControlDecl> Layout() {
     t.push_back({"Label21", ControlKind::Label, "Frame3", kInset, resultRow, circleCaptionWidth, kLabelHeight,
                  "Circunferência:"});
     const int resultLeft = kInset + circleCaptionWidth + 60;
-    t.push_back(ResultField("Resultado3", "Frame3", resultLeft, resultRow, kFrameWidth - kInset - resultLeft));
+    t.push_back(layout::ResultLabel("Resultado3", "Frame3", resultLeft, resultRow, kFrameWidth - kInset - resultLeft));
     top += frameHeight + kFrameGap;
   }
   {
@@ -87,8 +80,8 @@ std::vector<ControlDecl> Layout() {
     t.push_back({"Label4", ControlKind::Label, "Frame6", kInset, resultRow, 600, kLabelHeight, "Rectas:"});
     const int resultLeft = kInset + 660;
     const int width = kFrameWidth - kInset - resultLeft;
-    t.push_back(ResultField("Resultado4", "Frame6", resultLeft, resultRow, width));
-    t.push_back(ResultField("Resultado5", "Frame6", resultLeft, secondResultRow, width));
+    t.push_back(layout::ResultLabel("Resultado4", "Frame6", resultLeft, resultRow, width));
+    t.push_back(layout::ResultLabel("Resultado5", "Frame6", resultLeft, secondResultRow, width));
   }
   return t;
 }

@@ -37,11 +37,7 @@ void ResultAfter(std::vector<ControlDecl>& t, layout::FrameBuilder& f, const std
   using namespace layout;
   f.Label("ResultCaption", left, top, captionWidth, caption);
   const int fieldLeft = left + captionWidth + 60;
-  ControlDecl result{field, ControlKind::Label, frame, fieldLeft, top, kFrameWidth - kInset - fieldLeft,
-                     kLabelHeight + 60};
-  result.font.bold = true;
-  result.foreColor = rgb::kRed;
-  t.push_back(std::move(result));
+  t.push_back(ResultLabel(field, frame, fieldLeft, top, kFrameWidth - kInset - fieldLeft));
 }
 
 constexpr const char* kNotableBoxes[6] = {"Abcissa1", "Ordenada1", "Abcissa2", "Ordenada2", "Abcissa3", "Ordenada3"};

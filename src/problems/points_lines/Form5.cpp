@@ -70,11 +70,8 @@ std::vector<ControlDecl> Layout() {
     f.Result("Resultado2", slopeRow, 855, "Declive:");
     // A second result of the same frame needs its own caption name.
     f.Label("InclinationCaption", kInset, inclinationRow, 855, "Inclinação:");
-    ControlDecl inclination{"Resultado3", ControlKind::Label, "Frame6", kInset + 915, inclinationRow,
-                            kFrameWidth - kInset - (kInset + 915), kLabelHeight + 60};
-    inclination.font.bold = true;
-    inclination.foreColor = rgb::kRed;
-    t.push_back(std::move(inclination));
+    t.push_back(layout::ResultLabel("Resultado3", "Frame6", kInset + 915, inclinationRow,
+                                    kFrameWidth - kInset - (kInset + 915)));
     top += height + kFrameGap;
   }
   {

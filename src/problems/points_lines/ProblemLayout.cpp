@@ -58,10 +58,14 @@ void FrameBuilder::DadosResolver(const std::string& dados, const std::string& re
 void FrameBuilder::Result(const std::string& field, int top, int captionWidth, const std::string& caption) {
   Label("ResultCaption", kInset, top, captionWidth, caption);
   const int left = kInset + captionWidth + 60;
-  ControlDecl result{field, ControlKind::Label, frame_, left, top, kResultRight - left, kLabelHeight + 60};
+  table_.push_back(ResultLabel(field, frame_, left, top, kResultRight - left));
+}
+
+ControlDecl ResultLabel(const std::string& field, const std::string& frame, int left, int top, int width) {
+  ControlDecl result{field, ControlKind::Label, frame, left, top, width, kLabelHeight + 60};
   result.font.bold = true;
   result.foreColor = rgb::kRed;
-  table_.push_back(std::move(result));
+  return result;
 }
 
 int NarrowCoordinatePair(std::vector<ControlDecl>& t, const std::string& frame, const std::string& suffix, int left,

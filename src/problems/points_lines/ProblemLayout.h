@@ -29,6 +29,9 @@ inline constexpr const char* kAbscissaTooltip = "Escreva aqui o valor da abcissa
 inline constexpr const char* kOrdinateTooltip = "Escreva aqui o valor da ordenada do ponto";
 
 // Appends rows to a form's control table, frame by frame.
+// A result field: a label in red bold, empty until a problem is solved.
+ControlDecl ResultLabel(const std::string& field, const std::string& frame, int left, int top, int width);
+
 // "(" xBox "," yBox ")" with boxes narrower than the usual pair, so three points share one row of
 // a frame. Returns the left edge after the ")".
 int NarrowCoordinatePair(std::vector<ControlDecl>& t, const std::string& frame, const std::string& suffix, int left,
