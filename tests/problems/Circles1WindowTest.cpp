@@ -19,14 +19,6 @@ constexpr const char* kNotALine = "A equação que indicou não é a de uma rect
 class Circles1WindowTest : public ProblemWindowTest {
  protected:
   Circles1WindowTest() : ProblemWindowTest("Form4") {}
-
-  void ExpectOneMessage(const std::string& text, const std::string& title, MsgIcon icon) {
-    const auto messages = Messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, text);
-    EXPECT_EQ(messages[0].title, title);
-    EXPECT_EQ(messages[0].icon, icon);
-  }
 };
 
 // ---- Circle about P tangent to a line ----

@@ -17,13 +17,6 @@ class Circles2WindowTest : public ProblemWindowTest {
  protected:
   Circles2WindowTest() : ProblemWindowTest("Form6") {}
 
-  void ExpectOneMessage(const std::string& text, const std::string& title, MsgIcon icon) {
-    const auto messages = Messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, text);
-    EXPECT_EQ(messages[0].title, title);
-    EXPECT_EQ(messages[0].icon, icon);
-  }
   void ExpectFault(const std::string& description) {
     ExpectOneMessage("Erro:\r\n\r\n" + description, "Vantre Lomira", MsgIcon::None);
   }

@@ -20,14 +20,6 @@ constexpr const char* kNotExterior = "O ponto não é exterior à circunferênci
 class Circles3WindowTest : public ProblemWindowTest {
  protected:
   Circles3WindowTest() : ProblemWindowTest("Form7") {}
-
-  void ExpectOneMessage(const std::string& text, const std::string& title, MsgIcon icon) {
-    const auto messages = Messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, text);
-    EXPECT_EQ(messages[0].title, title);
-    EXPECT_EQ(messages[0].icon, icon);
-  }
 };
 
 // ---- The constructions on their own ----

@@ -32,6 +32,14 @@ class ProblemWindowTest : public ::testing::Test {
   const std::string& Caption(const std::string& name) { return Ctl(name).text; }
   const std::vector<DrawEntry>& List() { return Window().Picture1().List(); }
   std::vector<MessageRecord> Messages() { return app.TakeMessages(); }
+  // Exactly one message box since the last look, with this text, title and icon.
+  void ExpectOneMessage(const std::string& text, const std::string& title, MsgIcon icon) {
+    const auto messages = Messages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, text);
+    EXPECT_EQ(messages[0].title, title);
+    EXPECT_EQ(messages[0].icon, icon);
+  }
   void SetRange(const char* xmin, const char* xmax, const char* ymin, const char* ymax) {
     Set("Xmin", xmin);
     Set("Xmax", xmax);

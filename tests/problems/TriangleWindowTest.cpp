@@ -20,13 +20,6 @@ class TriangleWindowTest : public ProblemWindowTest {
   void SetVertices(const char* const (&boxes)[6], const char* const (&values)[6]) {
     for (int i = 0; i < 6; ++i) Set(boxes[i], values[i]);
   }
-  void ExpectOneMessage(const std::string& text, const std::string& title, MsgIcon icon) {
-    const auto messages = Messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, text);
-    EXPECT_EQ(messages[0].title, title);
-    EXPECT_EQ(messages[0].icon, icon);
-  }
 };
 
 constexpr const char* kNotable[6] = {"Abcissa1", "Ordenada1", "Abcissa2", "Ordenada2", "Abcissa3", "Ordenada3"};
