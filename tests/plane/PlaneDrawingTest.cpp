@@ -83,7 +83,8 @@ TEST_F(PlaneDrawingTest, TicksAndNumbersSitAtTheirPixelOffsets) {
   ASSERT_EQ(yNumbers.size(), 20u);
   for (std::size_t k = 0; k < 20; ++k) {
     const int i = k < 10 ? static_cast<int>(k) - 10 : static_cast<int>(k) - 9;
-    const std::string expected = i < 0 ? std::to_string(i) : " " + std::to_string(i);
+    std::string expected = i < 0 ? "" : " ";
+    expected += std::to_string(i);
     EXPECT_EQ(xNumbers[k].text, expected);
     EXPECT_NEAR(xNumbers[k].px1, xTicks[k].px1 - 8, 1e-3);
     EXPECT_NEAR(xNumbers[k].py1, xAxis.py1 + 8, 1e-3);

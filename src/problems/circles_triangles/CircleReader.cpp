@@ -120,7 +120,7 @@ std::string CentreRadiusCircleText(double h, double k, double r, bool roundCentr
   }
   std::string text = "(x-" + NumberText(h) + ")^2 + (y-" + NumberText(k) + ")^2 = " +
                      NumberText(RoundHalfEven2(Mul(r, r)));
-  for (auto at = text.find("--"); at != std::string::npos; at = text.find("--", at + 1)) text.replace(at, 2, "+");
+  for (auto at = text.find("--"); at != std::string::npos; at = text.find("--", at + 1)) text.replace(at, 2, 1, '+');
   return text;
 }
 

@@ -37,7 +37,10 @@ void InlineLineEquationText(Module1::Coef& a, Module1::Coef& b, Module1::Coef& c
   SignOrRounded(b);
   c = RoundHalfEven2(c.Number());
   std::string text = a.Text() + "x+" + b.Text() + "y";
-  if (c.Number() != 0) text += "+" + c.Text();
+  if (c.Number() != 0) {
+    text += '+';
+    text += c.Text();
+  }
   text += " = 0";
   field.text = TidyPlusMinus(text);
 }

@@ -67,7 +67,11 @@ void PrintCoordinateLabels(TopicWindow& w, std::initializer_list<PlanePoint> poi
 }
 
 std::string PointResultText(PlanePoint p) {
-  return "(" + NumberText(RoundHalfEven2(p.x)) + " , " + NumberText(RoundHalfEven2(p.y)) + ")";
+  std::string text = "(";
+  text += NumberText(RoundHalfEven2(p.x));
+  text += " , ";
+  text += NumberText(RoundHalfEven2(p.y));
+  return text + ")";
 }
 
 void LineResultOutput(TopicWindow& w, double a, double b, double c, Control& field) {
