@@ -6,9 +6,12 @@
 #include <QImage>
 #include <QPainter>
 
+#include "AllForms.h"
+#include "App.h"
 #include "DrawingArea.h"
 #include "Painting.h"
 #include "Pictures.h"
+#include "TopicWindow.h"
 
 namespace {
 
@@ -152,6 +155,66 @@ TEST(PaintDisplayList, CirclesTextAndClipping) {
   EXPECT_TRUE(Is(img, 250, 10, 0x00FF00));
   EXPECT_TRUE(Is(img, 10, 210, 0x00FF00));
   EXPECT_TRUE(White(img, 199, 199));
+}
+
+// The plane of a topic window, painted. Along the axes every pixel is black or white: each axis is
+// two whole rows (columns) of black, and each tick four pixels that reach one pixel beyond the axis
+// on either side.
+TEST(PaintPlane, AxesAndTicksLandOnWholePixels) {
+  struct Range {
+    const char *xMin, *xMax, *yMin, *yMax;
+    int xTicks, yTicks;
+  };
+  for (const Range& r : {Range{"-10", "10", "-10", "10", 20, 20}, Range{"-7", "13", "-3", "17", 20, 20},
+                         Range{"-25", "25", "-4", "9", 50, 13}}) {
+    SCOPED_TRACE(std::string(r.xMin) + ".." + r.xMax + " x " + r.yMin + ".." + r.yMax);
+    vl::App app;
+    vl::RegisterAllForms(app);
+    app.Show("Form1");
+    auto& w = dynamic_cast<vl::TopicWindow&>(*app.Loaded("Form1"));
+    w["Xmin"].text = r.xMin;
+    w["Xmax"].text = r.xMax;
+    w["Ymin"].text = r.yMin;
+    w["Ymax"].text = r.yMax;
+    w.DrawPlane();
+    const QImage img = Paint(w.Picture1());
+    // Reads the image along rows (x axis) or, transposed, along columns (y axis).
+    for (const bool xAxis : {true, false}) {
+      SCOPED_TRACE(xAxis ? "x axis" : "y axis");
+      const int length = xAxis ? img.width() : img.height();
+      auto at = [&](int along, int across) { return xAxis ? img.pixel(along, across) : img.pixel(across, along); };
+      auto black = [&](int along, int across) { return (at(along, across) & 0xFFFFFF) == 0; };
+      std::vector<int> full;  // lines across that are black over most of their length
+      for (int across = 0; across < length; ++across) {
+        int n = 0;
+        for (int along = 0; along < length; ++along) n += black(along, across);
+        if (n > length / 2) full.push_back(across);
+      }
+      ASSERT_EQ(full.size(), 2u);
+      const int a = full[0];
+      ASSERT_EQ(full[1], a + 1);
+      // The other axis and its own ticks lie across this one: left out.
+      const int other = [&] {
+        for (int along = 0; along < length; ++along)
+          if (black(along, a - 3) && black(along, a + 4)) return along;
+        return -100;
+      }();
+      int ticks = 0;
+      for (int along = 0; along < length; ++along) {
+        if (!black(along, a) || std::abs(along - other) <= 4) continue;
+        for (int across = a - 2; across <= a + 3; ++across) {
+          const QRgb rgb = at(along, across) & 0xFFFFFF;
+          ASSERT_TRUE(rgb == 0 || rgb == 0xFFFFFF) << "grey at " << along << ", " << across;
+        }
+        ASSERT_TRUE(black(along, a + 1)) << along;
+        EXPECT_FALSE(black(along, a - 2) || black(along, a + 3)) << "tick longer than 4 pixels at " << along;
+        const bool tick = black(along, a - 1);
+        EXPECT_EQ(tick, black(along, a + 2)) << "tick off the axis's centre at " << along;
+        ticks += tick;
+      }
+      EXPECT_EQ(ticks, xAxis ? r.xTicks : r.yTicks);
+    }
+  }
 }
 
 // ---- pictures ----
