@@ -143,10 +143,21 @@ QPixmap Picture(const std::string& name, QSize size, double devicePixelRatio) {
   img.fill(Qt::transparent);
 
   if (name == "setah" || name == "setav") {
-    // Bitmaps keep their pixels: no scaling, placed at the top-left corner.
+    // Unscaled at the top-left corner: at one device pixel per pixel the exact bitmap; on a denser
+    // screen the same strokes drawn through its pixels' centres, so they stay fine and smooth
+    // instead of coming out as doubled stair steps.
     QPainter p(&img);
-    p.scale(devicePixelRatio, devicePixelRatio);
-    p.drawImage(QPoint(0, 0), Chevron(name == "setah"));
+    if (devicePixelRatio == 1.0) {
+      p.drawImage(QPoint(0, 0), Chevron(name == "setah"));
+    } else {
+      p.setRenderHint(QPainter::Antialiasing, true);
+      p.scale(devicePixelRatio, devicePixelRatio);
+      p.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      const QPolygonF strokes = name == "setah"
+                                    ? QPolygonF({QPointF(0.5, 0.5), QPointF(4.5, 4.5), QPointF(0.5, 8.5)})
+                                    : QPolygonF({QPointF(0.5, 4.5), QPointF(4.5, 0.5), QPointF(8.5, 4.5)});
+      p.drawPolyline(strokes);
+    }
   } else if (name == "fechar" || name == "sair" || name == "arrow-left" || name == "arrow-right") {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);

@@ -250,6 +250,26 @@ TEST(Pictures, ArrowheadsAreExactChevrons) {
   EXPECT_EQ(Opaque(big).size(), 9u);
 }
 
+TEST(Pictures, ArrowheadsOnADenseScreenAreDrawnAtItsResolution) {
+  const QPixmap pm = vl::qt::Picture("setah", QSize(16, 16), 2.0);
+  EXPECT_EQ(pm.devicePixelRatio(), 2.0);
+  const QImage h = Argb(pm);
+  ASSERT_EQ(h.size(), QSize(32, 32));
+  // Along the upper stroke the ink moves one device pixel a row, not two every other row as a
+  // doubled bitmap's stair steps would.
+  auto centre = [&](int row) {
+    double sum = 0, weight = 0;
+    for (int x = 0; x < 12; ++x) {
+      sum += (x + 0.5) * qAlpha(h.pixel(x, row));
+      weight += qAlpha(h.pixel(x, row));
+    }
+    return weight > 0 ? sum / weight : -1.0;
+  };
+  for (int row = 2; row < 8; ++row) EXPECT_NEAR(centre(row + 1) - centre(row), 1.0, 0.35) << "row " << row;
+  // Nothing beyond the chevron's 5 x 9 pixels.
+  for (QPoint p : Opaque(h)) EXPECT_TRUE(p.x() < 11 && p.y() < 18) << p.x() << "," << p.y();
+}
+
 TEST(Pictures, IconsAreDrawnAndUnknownNamesAreEmpty) {
   for (const char* name : {"fechar", "sair", "arrow-left", "arrow-right"}) {
     const QImage img = Argb(vl::qt::Picture(name, QSize()));
