@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
@@ -91,6 +92,7 @@ class QtBackend : public QObject, public Backend {
 
   App& app_;
   std::map<std::string, std::unique_ptr<FormView>> views_;
+  std::map<std::string, QIcon> icons_;  // button pictures by name, size and screen
   // The window the program has just shown and made active. Until the window manager confirms it,
   // activations of other windows are its passing choices (for instance after the window that
   // held the focus was closed), not the user's, and must not run their Form_Activate.

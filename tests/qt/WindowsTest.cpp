@@ -1,6 +1,8 @@
 // The real widgets, offscreen: windows, menus, input, activation, message boxes, the close box.
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+
 #include <functional>
 
 #include <QAbstractButton>
@@ -388,6 +390,34 @@ TEST_F(QtWindows, APassingActivationOnTheWayToAShownWindowIsIgnored) {
   QApplication::sendEvent(backend.Window("B"), &toB);
   Settle();
   EXPECT_EQ(P("B").activations, 2);
+}
+
+}  // namespace
+
+namespace {
+
+// Showing a topic window from the menu and closing it with "Fechar", again and again: no widget
+// stays behind and the heap does not grow, so nothing of the windows gone stays in Qt's caches.
+TEST_F(QtWindows, ShowingAndClosingATopicWindowKeepsMemorySteady) {
+  app.Show("Form11");
+  QAction* menu = backend.MenuAction("Form11", "Pontos");
+  ASSERT_NE(menu, nullptr);
+  auto cycle = [&] {
+    menu->trigger();
+    Settle();
+    ASSERT_TRUE(backend.Window("Form1")->isVisible());
+    Get<QAbstractButton>("Form1", "Command17")->click();
+    Settle();
+    ASSERT_FALSE(backend.Window("Form1")->isVisible());
+  };
+  for (int i = 0; i < 30; ++i) cycle();  // caches filled once
+  const auto widgets = QApplication::allWidgets().size();
+  const std::size_t heap = mallinfo2().uordblks;
+  constexpr int kCycles = 150;
+  for (int i = 0; i < kCycles; ++i) cycle();
+  EXPECT_EQ(QApplication::allWidgets().size(), widgets);
+  const double growth = (static_cast<double>(mallinfo2().uordblks) - static_cast<double>(heap)) / kCycles;
+  EXPECT_LT(growth, 512) << "bytes a cycle";
 }
 
 }  // namespace
