@@ -14,6 +14,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -285,10 +286,12 @@ void QtBackend::Connect(FormView& view, ControlView& cv) {
     case ControlKind::CommandButton:
       connect(static_cast<QAbstractButton*>(cv.widget.data()), &QAbstractButton::clicked, this,
               [this, form, name] { app_.Click(form, name); });
+      cv.widget->installEventFilter(this);  // Enter
       break;
     case ControlKind::TextBox:
       connect(static_cast<QLineEdit*>(cv.widget.data()), &QLineEdit::textEdited, this,
               [this, form, name](const QString& text) { app_.SetText(form, name, text.toStdString()); });
+      if (!view.form->SpinnerOf(name).empty()) cv.widget->installEventFilter(this);  // Up and Down
       break;
     case ControlKind::CheckBox:
       connect(static_cast<QCheckBox*>(cv.widget.data()), &QCheckBox::clicked, this, [this, form, name](bool on) {
@@ -338,6 +341,10 @@ void QtBackend::FormShown(Form& form) {
   view->window->show();
   view->window->raise();
   view->window->activateWindow();
+  // Left to Qt, the focus would fall on the first button of the row, "Sair", where one stray
+  // Space would end the program.
+  if (const ControlView* cv = ControlOf(form.Name(), form.FocusOnShow()); cv && cv->widget)
+    cv->widget->setFocus(Qt::OtherFocusReason);
   shownActive_ = form.Name();
   shownClock_.start();
 }
@@ -535,12 +542,13 @@ bool QtBackend::eventFilter(QObject* watched, QEvent* event) {
   const QVariant controlProperty = watched->property(kControlProperty);
 
   if (controlProperty.isValid()) {
-    // A label, picture or drawing area whose form listens for clicks.
-    if (event->type() == QEvent::MouseButtonRelease &&
+    const std::string control = controlProperty.toString().toStdString();
+    if (event->type() == QEvent::KeyPress) return KeyPressed(form, control, *watched, *static_cast<QKeyEvent*>(event));
+    // A label, picture or drawing area whose form listens for clicks (buttons report their own).
+    if (event->type() == QEvent::MouseButtonRelease && !qobject_cast<QAbstractButton*>(watched) &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
       auto* w = static_cast<QWidget*>(watched);
-      if (w->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
-        app_.Click(form, controlProperty.toString().toStdString());
+      if (w->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) app_.Click(form, control);
     }
     return false;
   }
@@ -563,6 +571,24 @@ bool QtBackend::eventFilter(QObject* watched, QEvent* event) {
     default:
       return false;
   }
+}
+
+// Keys as on the desktop the program comes from: Enter and keypad Enter press a focused command
+// button, as Space does; Up and Down in a range box work its spinner's arrows.
+bool QtBackend::KeyPressed(const std::string& form, const std::string& control, QObject& watched,
+                           const QKeyEvent& key) {
+  if (auto* button = qobject_cast<QAbstractButton*>(&watched)) {
+    if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter) return false;
+    if (!key.isAutoRepeat()) button->click();
+    return true;
+  }
+  if (key.key() != Qt::Key_Up && key.key() != Qt::Key_Down) return false;
+  const Form* f = app_.Loaded(form);
+  const std::string spinner = f ? f->SpinnerOf(control) : std::string();
+  if (spinner.empty()) return false;
+  if (key.key() == Qt::Key_Up) app_.Up(form, spinner);
+  else app_.Down(form, spinner);
+  return true;
 }
 
 void QtBackend::ShowMessage(const MessageRecord& rec) {

@@ -16,6 +16,7 @@
 
 class QAction;
 class QButtonGroup;
+class QKeyEvent;
 class QMainWindow;
 class QMenu;
 class QWidget;
@@ -87,6 +88,7 @@ class QtBackend : public QObject, public Backend {
   void SyncWindowSize(FormView& view);
   void SyncControl(FormView& view, ControlView& cv);
   void SyncOptionGroup(FormView& view, const std::string& container);
+  bool KeyPressed(const std::string& form, const std::string& control, QObject& watched, const QKeyEvent& key);
   FormView* ViewOf(const std::string& form) const;
   const ControlView* ControlOf(const std::string& form, const std::string& control) const;
 
