@@ -166,9 +166,9 @@ void TopicWindow::Form_Activate() {
   try {
     const DrawingArea& area = Picture1();
     ComputePlaneScale(xMin, xMax, yMin, yMax, area.PixelWidth(), area.PixelHeight());
-  } catch (const RunTimeError&) {
-    // Numbers so large that the plane's border falls beyond single precision.
-    MsgBox(kRangeNotNumbersText, MsgIcon::Information, kApplicationTitle);
+  } catch (const RunTimeError& fault) {
+    // Numbers whose width, margins or scale fall beyond single precision: the box a handler shows.
+    MsgBox("Erro:\r\n\r\n" + fault.Description());
     return;
   }
 

@@ -342,20 +342,25 @@ TEST_F(UndrawableRangeTest, TextThatIsNoNumberAtActivation) {
 }
 
 TEST_F(UndrawableRangeTest, EndsWithinSinglePrecisionButAnExtentBeyondItAtActivation) {
-  // Each end and each border corner fits a single, but the width of the scale between the
-  // corners (about 3.7E+38) does not.
+  // Ends that are numbers, but a width (3E+38 each side) or, with each end and each border
+  // corner fitting a single, the width of the scale between the corners (about 3.7E+38) does not:
+  // the box a handler shows for the overflow.
   for (const char* first : {"Xmin", "Ymin"}) {
-    const std::string second = first[0] == 'X' ? "Xmax" : "Ymax";
-    TopicWindow& w = Drawn();
-    Box("Form1", first) = "-1,7E+38";
-    Box("Form1", second) = "1,7E+38";
-    app.TakeMessages();
-    Reactivate("Form1");
-    const auto messages = app.TakeMessages();
-    ASSERT_EQ(messages.size(), 1u) << first;
-    EXPECT_EQ(messages[0].text, "Os valores de Xmínimo, Xmáximo, Ymínimo e Ymáximo têm de ser números.");
-    EXPECT_EQ(messages[0].icon, MsgIcon::Information);
-    ExpectPlaneKept(w);
+    for (const auto& [low, high] : {std::pair{"-1,7E+38", "1,7E+38"}, std::pair{"-3E+38", "3E+38"}}) {
+      SCOPED_TRACE(std::string(first) + " " + low);
+      const std::string second = first[0] == 'X' ? "Xmax" : "Ymax";
+      TopicWindow& w = Drawn();
+      Box("Form1", first) = low;
+      Box("Form1", second) = high;
+      app.TakeMessages();
+      Reactivate("Form1");
+      const auto messages = app.TakeMessages();
+      ASSERT_EQ(messages.size(), 1u);
+      EXPECT_EQ(messages[0].text, "Erro:\r\n\r\nCapacidade excedida");
+      EXPECT_EQ(messages[0].title, "Vantre Lomira");
+      EXPECT_EQ(messages[0].icon, MsgIcon::None);
+      ExpectPlaneKept(w);
+    }
   }
 }
 
