@@ -103,18 +103,7 @@ void DrawPageArrow(QPainter& p, bool right) {
   p.drawPath(arrow);
 }
 
-QString HelpHtml(const std::string& page) {
-  QFile file(QString(":/help/%1.html").arg(QString::fromStdString(page)));
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return QString::fromUtf8(file.readAll());
-}
-
-void DrawHelpPage(QPainter& p, const QString& html, QSizeF target) {
-  QTextDocument doc;
-  doc.setDefaultFont(MakeFont(Font{"Comic Sans MS", 9.75, true}));
-  doc.setDocumentMargin(4);
-  doc.setHtml(html);
-  doc.setTextWidth(kHelpTextWidth);
+void DrawHelpPage(QPainter& p, QTextDocument& doc, QSizeF target) {
   const QSizeF natural = doc.size();
   if (natural.isEmpty()) return;
   // One scale for both axes, so the page keeps its proportions inside the control.
@@ -124,6 +113,18 @@ void DrawHelpPage(QPainter& p, const QString& html, QSizeF target) {
 }
 
 }  // namespace
+
+std::unique_ptr<QTextDocument> HelpPage(const std::string& page) {
+  QFile file(QString(":/help/%1.html").arg(QString::fromStdString(page)));
+  if (!file.open(QIODevice::ReadOnly)) return nullptr;
+  auto doc = std::make_unique<QTextDocument>();
+  doc->setDefaultFont(MakeFont(Font{"Comic Sans MS", 9.75, true}));
+  doc->setDocumentMargin(4);
+  doc->setHtml(QString::fromUtf8(file.readAll()));
+  doc->setTextWidth(kHelpTextWidth);
+  doc->size();  // lays the page out now, so its lines can be read
+  return doc;
+}
 
 QSize NaturalPictureSize(const std::string& name) {
   if (name == "setah" || name == "setav") return {16, 16};
@@ -167,13 +168,12 @@ QPixmap Picture(const std::string& name, QSize size, double devicePixelRatio) {
     else if (name == "sair") DrawExit(p);
     else DrawPageArrow(p, name == "arrow-right");
   } else if (StartsWith(name, "help/")) {
-    const QString html = HelpHtml(name.substr(5));
-    if (!html.isEmpty()) {
+    if (const auto doc = HelpPage(name.substr(5))) {
       QPainter p(&img);
       p.setRenderHint(QPainter::Antialiasing, true);
       p.setRenderHint(QPainter::TextAntialiasing, true);
       p.scale(devicePixelRatio, devicePixelRatio);
-      DrawHelpPage(p, html, QSizeF(size));
+      DrawHelpPage(p, *doc, QSizeF(size));
     }
   }
 

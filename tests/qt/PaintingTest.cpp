@@ -3,8 +3,12 @@
 
 #include <cmath>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QTextBlock>
+#include <QTextLayout>
 
 #include "AllForms.h"
 #include "App.h"
@@ -294,6 +298,24 @@ TEST(Pictures, IconsAreDrawnAndUnknownNamesAreEmpty) {
 
   EXPECT_TRUE(Opaque(Argb(vl::qt::Picture("main-1", QSize(50, 50)))).empty());
   EXPECT_TRUE(Opaque(Argb(vl::qt::Picture("help/no-such-page", QSize(50, 50)))).empty());
+}
+
+// An entry after a dash that runs over one line goes on under its own text, not under the dash.
+TEST(Pictures, HelpEntriesAfterADashWrapUnderTheirText) {
+  int wrapped = 0;
+  for (const QString& file : QDir(":/help").entryList({"*.html"})) {
+    const auto doc = vl::qt::HelpPage(QFileInfo(file).completeBaseName().toStdString());
+    ASSERT_TRUE(doc) << file.toStdString();
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+      const QTextLayout* layout = b.layout();
+      if (!b.text().startsWith(QString::fromUtf8("– ")) || layout->lineCount() < 2) continue;
+      ++wrapped;
+      const double text = layout->lineAt(0).cursorToX(2);
+      for (int i = 1; i < layout->lineCount(); ++i)
+        EXPECT_NEAR(layout->lineAt(i).x(), text, 1.0) << file.toStdString() << ": " << b.text().toStdString();
+    }
+  }
+  EXPECT_GE(wrapped, 3);  // the index has entries long enough to wrap
 }
 
 TEST(Pictures, HelpPagesComeFromTheProgramAndScaleAsAWhole) {
