@@ -45,9 +45,10 @@ QPen MakePen(const DrawEntry& e) {
 // pixels wide, both ends included, on the line's own row and the one above it (its own column and
 // the one left of it). So a 2-pixel axis is two rows of black and a tick drawn 2 pixels each side
 // of it covers 4 pixels, one beyond the axis on each side. A dotted line inks every other pixel
-// from its first end. Returns false for any other line.
+// from its first end. Returns false for any other line, and when the painter scales the area (a
+// picture made of a drawing), where whole pixels of the area are no pixels of the screen.
 bool PaintStraight(QPainter& p, const DrawEntry& e, QRect inner) {
-  if (e.width > 2) return false;
+  if (e.width > 2 || p.worldTransform().type() > QTransform::TxTranslate) return false;
   const int x1 = Pixel(e.px1), y1 = Pixel(e.py1), x2 = Pixel(e.px2), y2 = Pixel(e.py2);
   const bool alongRow = y1 == y2;
   if (!alongRow && x1 != x2) return false;
@@ -60,6 +61,7 @@ bool PaintStraight(QPainter& p, const DrawEntry& e, QRect inner) {
   const int room = alongRow ? inner.width() : inner.height();
   const bool dotted = e.style == PenStyle::Dotted && width == 1;
   const QColor colour = PaletteColor(e.colour);
+  p.setRenderHint(QPainter::Antialiasing, false);
   auto fill = [&](int a, int b) {  // pixels a .. b along the line, in either order
     const int lo = std::min(a, b);
     const int n = std::abs(b - a) + 1;

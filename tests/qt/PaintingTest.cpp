@@ -161,6 +161,26 @@ TEST(PaintDisplayList, CirclesTextAndClipping) {
   EXPECT_TRUE(White(img, 199, 199));
 }
 
+// A picture made of a drawing paints the list scaled down: whole pixels of the area mean nothing
+// there, and a thin dotted guide must still show all along it, in every other row at least.
+TEST(PaintDisplayList, ScaledDownListKeepsItsThinGuides) {
+  DrawingArea a = Area(300, 300);
+  a.drawWidth = 1;
+  a.Line(20, 20, 280, 200);  // a slanted line first
+  a.drawStyle = vl::PenStyle::Dotted;
+  a.Line(150, 30, 150, 270);
+  QImage img(100, 100, QImage::Format_RGB32);
+  img.fill(Qt::white);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(1 / 3.0, 1 / 3.0);
+  vl::qt::PaintDisplayList(p, a);
+  p.end();
+  int rows = 0;
+  for (int y = 12; y < 88; ++y) rows += InkOf(img, QRect(48, y, 5, 1)).count > 0;
+  EXPECT_GE(rows, 76 / 2);
+}
+
 // The plane of a topic window, painted. Along the axes every pixel is black or white: each axis is
 // two whole rows (columns) of black, and each tick four pixels that reach one pixel beyond the axis
 // on either side.
