@@ -35,7 +35,7 @@ int ButtonLeft(int index) { return kFirstButtonLeft + index * (kLastButtonLeft -
 }  // namespace
 
 TopicWindow::TopicWindow(const TopicConfig& config) : Form(config.formName), config_(config) {
-  caption = "VANTRE LOMIRA PLANA";
+  caption = kTopicCaption;
   clientWidth = kClientWidth;
   clientHeight = kClientHeight;
   AddButtonRow();

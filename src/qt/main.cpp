@@ -7,7 +7,7 @@
 
 int main(int argc, char* argv[]) {
   QApplication qapp(argc, argv);
-  QApplication::setApplicationName("Vantre Lomira");
+  QApplication::setApplicationName(vl::kApplicationTitle);
   QApplication::setStyle("Fusion");
 
   vl::App app;
