@@ -28,6 +28,8 @@ const char* KindName(ControlKind kind);
 enum class Align { Left, Center, Right };
 
 inline constexpr int kTwipsPerPixel = 15;
+// A drawing area has a sunken border of two pixels on each side.
+inline constexpr int InnerPixels(int twips) { return twips / kTwipsPerPixel - 4; }
 
 // What a form's control table declares for each control.
 struct ControlDecl {

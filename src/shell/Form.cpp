@@ -31,8 +31,7 @@ Control& Form::Add(const ControlDecl& decl) {
   static_cast<ControlDecl&>(*c) = decl;
   if (c->kind == ControlKind::PictureBox) {
     c->drawing = std::make_unique<DrawingArea>();
-    // A sunken border of two pixels on each side.
-    c->drawing->SetPixelSize(c->width / kTwipsPerPixel - 4, c->height / kTwipsPerPixel - 4);
+    c->drawing->SetPixelSize(InnerPixels(c->width), InnerPixels(c->height));
   }
   Control& ref = *c;
   byName_[c->name] = c.get();
