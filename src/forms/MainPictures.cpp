@@ -54,12 +54,7 @@ class Canvas {
     Area().Line(0, p.y, p.x, p.y);
   }
   void Segment(Point a, Point b) { Area().Line(a.x, a.y, b.x, b.y); }
-  void Line(double a, double b, double c) {
-    Module1::CoefA = a;
-    Module1::CoefB = b;
-    Module1::CoefC = c;
-    window_.DrawLineFromCoefs();
-  }
+  void Line(double a, double b, double c) { (void)window_.DrawLine({a, b, c}); }
   void Circle(Point c, double r) { Area().Circle(c.x, c.y, r); }
 
   std::unique_ptr<DrawingArea> Take() { return std::move(window_["Picture1"].drawing); }

@@ -7,6 +7,7 @@
 
 #include "DrawingArea.h"
 #include "Form.h"
+#include "Values.h"
 
 namespace vl {
 
@@ -78,8 +79,8 @@ class TopicWindow : public Form {
   // Clears the drawing area and draws the empty plane for the range in the four boxes; sets the
   // range fields and the plane scale. Raises the run-time error of an unreadable range box.
   void DrawPlane();
-  // Draws the line CoefA·x + CoefB·y + CoefC = 0 across the plotted range with the current pen.
-  void DrawLineFromCoefs();
+  // Draws the line across the plotted range with the current pen; false for no line (a = b = 0).
+  [[nodiscard]] bool DrawLine(const geo::Line& line);
 
   DrawingArea& Picture1();
   // The hidden text box that holds the rewritten text of a typed equation ("" when none).
