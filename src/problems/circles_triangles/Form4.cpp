@@ -150,10 +150,7 @@ void Form4::TangentAtPoint(ProblemRun& run) {
   // P is read once the circle's terms are known and before its radius verdicts, so a fault in P
   // is reported ahead of "not a circle" or "a point".
   geo::Point p;
-  const auto circle = ReadCircleBox("Text4", {}, [&] {
-    p.x = run.Input("Abcissa2");
-    p.y = run.Input("Ordenada2");
-  });
+  const auto circle = ReadCircleBox("Text4", {}, [&] { p = run.InputPoint("Abcissa2", "Ordenada2"); });
   if (!circle) return;
   const geo::Point centre = geo::Centre(*circle);
 

@@ -112,13 +112,9 @@ Form6::Form6() : ProblemWindow(TopicConfigFor("Form6")) {
 
 void Form6::TriangleCircle(ProblemRun& run) {
   // Resultado1 keeps its last circle until a new one is found.
-  const double x1 = run.Input("Abcissa1");
-  const double y1 = run.Input("Ordenada1");
-  const double x2 = run.Input("Abcissa2");
-  const double y2 = run.Input("Ordenada2");
-  const double x3 = run.Input("Abcissa3");
-  const double y3 = run.Input("Ordenada3");
-  const geo::Point A{x1, y1}, B{x2, y2}, C{x3, y3};
+  const geo::Point A = run.InputPoint("Abcissa1", "Ordenada1");
+  const geo::Point B = run.InputPoint("Abcissa2", "Ordenada2");
+  const geo::Point C = run.InputPoint("Abcissa3", "Ordenada3");
   if (geo::Collinear(A, B, C)) {
     Say({"Os pontos são colineares, não definem um triângulo.", ProgramTitleLower});
     return;
@@ -189,10 +185,7 @@ void Form6::PointCircleDistance(ProblemRun& run) {
   // P is read once the circle's terms are known and before its radius verdicts, so a fault in P
   // is reported ahead of "not a circle" or "a point".
   geo::Point P;
-  const auto circle = ReadCircleBox("Text9", {}, [&] {
-    P.x = run.Input("Abcissa4");
-    P.y = run.Input("Ordenada4");
-  });
+  const auto circle = ReadCircleBox("Text9", {}, [&] { P = run.InputPoint("Abcissa4", "Ordenada4"); });
   if (!circle) return;
   const geo::Point centre = geo::Centre(*circle);
 
@@ -245,13 +238,9 @@ void Form6::CircleTangentToLine(ProblemRun& run) {
 
 void Form6::CircleThroughPoints(ProblemRun& run) {
   // The three results keep their last values until a new circle is found.
-  const double x1 = run.Input("Abcissa9");
-  const double y1 = run.Input("Ordenada9");
-  const double x2 = run.Input("Abcissa10");
-  const double y2 = run.Input("Ordenada10");
-  const double x3 = run.Input("Abcissa11");
-  const double y3 = run.Input("Ordenada11");
-  const geo::Point p1{x1, y1}, p2{x2, y2}, p3{x3, y3};
+  const geo::Point p1 = run.InputPoint("Abcissa9", "Ordenada9");
+  const geo::Point p2 = run.InputPoint("Abcissa10", "Ordenada10");
+  const geo::Point p3 = run.InputPoint("Abcissa11", "Ordenada11");
 
   DrawPlane();
   DrawingArea& pic = Picture1();

@@ -143,12 +143,8 @@ void Form7::CircleThroughPTangentAtQ(ProblemRun& run) {
   const auto line = ReadLineBox("Text12");
   if (!line) return;
   shared::StoreLine(*line);
-  const double xP = run.Input("Abcissa1");
-  const double yP = run.Input("Ordenada1");
-  const double xQ = run.Input("Abcissa2");
-  const double yQ = run.Input("Ordenada2");
-  const geo::Point p{xP, yP};
-  const geo::Point q{xQ, yQ};
+  const geo::Point p = run.InputPoint("Abcissa1", "Ordenada1");
+  const geo::Point q = run.InputPoint("Abcissa2", "Ordenada2");
 
   DrawingArea& pic = Picture1();
   pic.foreColor = PenConvention::kData;
@@ -183,9 +179,7 @@ void Form7::TangentsFromPoint(ProblemRun& run) {
 
   const auto circle = ReadCircleBox("Text9");
   if (!circle) return;
-  const double xP = run.Input("Abcissa4");
-  const double yP = run.Input("Ordenada4");
-  const geo::Point p{xP, yP};
+  const geo::Point p = run.InputPoint("Abcissa4", "Ordenada4");
   const geo::Point centre = geo::Centre(*circle);
 
   DrawingArea& pic = Picture1();

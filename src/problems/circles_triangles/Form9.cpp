@@ -111,12 +111,9 @@ Form9::Form9() : ProblemWindow(TopicConfigFor("Form9")) {
 
 Form9::Vertices Form9::ReadVertices(ProblemRun& run, const char* const (&boxes)[6]) {
   Vertices v;
-  v.A.x = run.Input(boxes[0]);
-  v.A.y = run.Input(boxes[1]);
-  v.B.x = run.Input(boxes[2]);
-  v.B.y = run.Input(boxes[3]);
-  v.C.x = run.Input(boxes[4]);
-  v.C.y = run.Input(boxes[5]);
+  v.A = run.InputPoint(boxes[0], boxes[1]);
+  v.B = run.InputPoint(boxes[2], boxes[3]);
+  v.C = run.InputPoint(boxes[4], boxes[5]);
   return v;
 }
 

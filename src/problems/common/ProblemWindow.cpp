@@ -123,9 +123,7 @@ std::optional<ProblemWindow::LineAndPoint> ProblemWindow::ReadAndDrawLineAndPoin
   const auto line = ReadLineBox(lineBox);
   if (!line) return std::nullopt;
   shared::StoreLine(*line);
-  const double x = run.Input(xBox);
-  const double y = run.Input(yBox);
-  const geo::Point p{x, y};
+  const geo::Point p = run.InputPoint(xBox, yBox);
 
   DrawPlane();
   DrawingArea& pic = Picture1();

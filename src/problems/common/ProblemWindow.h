@@ -29,6 +29,11 @@ class ProblemRun {
   }
   // The number a box stands for; one expression object serves every box of the run.
   double Input(const std::string& box) { return input_(box); }
+  // A point from its two boxes, x read first.
+  geo::Point InputPoint(const std::string& xBox, const std::string& yBox) {
+    const double x = Input(xBox);
+    return {x, Input(yBox)};
+  }
 
  private:
   SolveRequestProtocol* request_;

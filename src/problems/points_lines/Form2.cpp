@@ -89,12 +89,8 @@ void Form2::LineOfEquation(ProblemRun&) {
 void Form2::LineThroughPoints(ProblemRun& run) {
   DrawPlane();
   ResultReset((*this)["Resultado1"]);
-  const double x1 = run.Input("Abcissa1");
-  const double y1 = run.Input("Ordenada1");
-  const double x2 = run.Input("Abcissa2");
-  const double y2 = run.Input("Ordenada2");
-  const geo::Point a{x1, y1};
-  const geo::Point b{x2, y2};
+  const geo::Point a = run.InputPoint("Abcissa1", "Ordenada1");
+  const geo::Point b = run.InputPoint("Abcissa2", "Ordenada2");
 
   const geo::Line line = geo::LineThrough(a, b, &shared::Cells());
   if (!geo::IsLine(line)) {

@@ -94,15 +94,9 @@ Form5::Form5() : ProblemWindow(TopicConfigFor("Form5")) {
 void Form5::Collinearity(ProblemRun& run) {
   Control& result = (*this)["Resultado1"];
   ResultReset(result);
-  const double x1 = run.Input("Abcissa1");
-  const double y1 = run.Input("Ordenada1");
-  const double x2 = run.Input("Abcissa2");
-  const double y2 = run.Input("Ordenada2");
-  const double x3 = run.Input("Abcissa3");
-  const double y3 = run.Input("Ordenada3");
-  const geo::Point p1{x1, y1};
-  const geo::Point p2{x2, y2};
-  const geo::Point p3{x3, y3};
+  const geo::Point p1 = run.InputPoint("Abcissa1", "Ordenada1");
+  const geo::Point p2 = run.InputPoint("Abcissa2", "Ordenada2");
+  const geo::Point p3 = run.InputPoint("Abcissa3", "Ordenada3");
 
   DrawPlane();
   DrawingArea& pic = Picture1();
@@ -129,12 +123,8 @@ void Form5::SlopeAndInclination(ProblemRun& run) {
   DrawingArea& pic = Picture1();
 
   if ((*this)["Option1"].value) {
-    const double x1 = run.Input("Abcissa4");
-    const double y1 = run.Input("Ordenada4");
-    const double x2 = run.Input("Abcissa5");
-    const double y2 = run.Input("Ordenada5");
-    const geo::Point p1{x1, y1};
-    const geo::Point p2{x2, y2};
+    const geo::Point p1 = run.InputPoint("Abcissa4", "Ordenada4");
+    const geo::Point p2 = run.InputPoint("Abcissa5", "Ordenada5");
     const geo::Line line = geo::LineThrough(p1, p2, &shared::Cells());
     pic.foreColor = PenConvention::kData;
     DrawPointDot(pic, p1);

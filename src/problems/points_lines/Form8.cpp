@@ -102,9 +102,7 @@ void Form8::LineThroughPoint(ProblemRun& run) {
   ResultReset((*this)["Resultado1"]);
   ResultReset((*this)["Resultado2"]);
   DrawPlane();
-  const double x0 = run.Input("Abcissa1");
-  const double y0 = run.Input("Ordenada1");
-  const geo::Point p{x0, y0};
+  const geo::Point p = run.InputPoint("Abcissa1", "Ordenada1");
 
   DrawingArea& pic = Picture1();
   pic.drawStyle = PenStyle::Solid;
