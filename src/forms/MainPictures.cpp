@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "Palette.h"
+#include "LineDrawing.h"
 #include "PlaneDrawing.h"
 #include "TopicWindow.h"
 
@@ -46,7 +47,7 @@ class Canvas {
     Area().Line(0, p.y, p.x, p.y);
   }
   void Segment(Point a, Point b) { Area().Line(a.x, a.y, b.x, b.y); }
-  void Line(double a, double b, double c) { DrawLineAcross(Area(), kRange, a, b, c); }
+  void Line(double a, double b, double c) { (void)DrawLineAcross(Area(), kRange, {a, b, c}); }
   void Circle(Point c, double r) { Area().Circle(c.x, c.y, r); }
 
   std::unique_ptr<DrawingArea> Take() { return std::move(area_); }

@@ -180,35 +180,4 @@ void TopicWindow::DrawPlane() {
   if (!d.note.text.empty()) MsgBox(d.note.text, d.note.icon, d.note.title);
 }
 
-void DrawLineAcross(DrawingArea& pic, const PlotRange& range, double a, double b, double c) {
-  const float xr = range.xMax - 1.0f;
-  const float yt = range.yMax - 1.0f;
-  const float xl = range.xMin + 1.0f;
-  const float yb = range.yMin + 1.0f;
-
-  if (a == 0) {
-    const double y0 = checked::Div(-c, b);
-    pic.Line(xl, y0, xr, y0);
-    return;
-  }
-  if (b == 0) {
-    const double x0 = checked::Div(-c, a);
-    pic.Line(x0, yb, x0, yt);
-    return;
-  }
-
-  auto yAt = [&](double x) { return checked::Div(checked::Sub(checked::Mul(-a, x), c), b); };
-  auto xAt = [&](double y) { return checked::Div(checked::Sub(checked::Mul(-b, y), c), a); };
-  // An end that leaves the inset rectangle through a side is cut at that side.
-  auto endFrom = [&](double edgeY) {
-    const double x = xAt(edgeY);
-    if (x > xr) return std::pair{static_cast<double>(xr), yAt(xr)};
-    if (x < xl) return std::pair{static_cast<double>(xl), yAt(xl)};
-    return std::pair{x, edgeY};
-  };
-  const auto [x1, y1] = endFrom(yt);
-  const auto [x2, y2] = endFrom(yb);
-  pic.Line(x1, y1, x2, y2);
-}
-
 }  // namespace vl

@@ -42,8 +42,4 @@ void StartPlane(DrawingArea& area);
 // before drawing anything.
 PlaneDrawn DrawPlane(DrawingArea& area, const PlotRange& range, const PlaneOptions& options);
 
-// The whole line a·x + b·y + c = 0 (a and b not both 0) across `range`, one unit inside each edge
-// so its ends stop short of the arrowheads, with the area's current pen.
-void DrawLineAcross(DrawingArea& area, const PlotRange& range, double a, double b, double c);
-
 }  // namespace vl

@@ -7,6 +7,7 @@
 
 #include "DrawingArea.h"
 #include "Form.h"
+#include "Values.h"
 
 namespace vl {
 
@@ -79,8 +80,8 @@ class TopicWindow : public Form {
   // range fields and the plane scale and places the arrowheads. Raises the run-time error of an
   // unreadable range box or of a range the plane cannot take.
   void DrawPlane();
-  // Draws the line CoefA·x + CoefB·y + CoefC = 0 across the plotted range with the current pen.
-  void DrawLineFromCoefs();
+  // Draws the line across the plotted range with the current pen; false for no line (a = b = 0).
+  [[nodiscard]] bool DrawLine(const geo::Line& line);
 
   DrawingArea& Picture1();
   // The hidden text box that holds the rewritten text of a typed equation ("" when none).

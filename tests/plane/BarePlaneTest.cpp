@@ -2,7 +2,7 @@
 // caller, the arrowheads drawn in, and agreement with what a topic window draws.
 #include <cmath>
 
-#include "Module1.h"
+#include "LineDrawing.h"
 #include "PlaneDrawing.h"
 #include "PlaneTestSupport.h"
 #include "RunTimeError.h"
@@ -145,21 +145,18 @@ TEST_F(BareAndWindowTest, AWindowsPlaneIsTheBarePlane) {
   }
 }
 
-// Until the window's own line drawing calls it, the free one must cut lines exactly as the window does.
+// A window cuts a line at its own plotted range, exactly as a bare area with that range does.
 TEST_F(BareAndWindowTest, ALineAcrossABareAreaIsTheWindowsLine) {
   TopicWindow& w = Open("Form2");
   const double lines[][3] = {{0, 1, -3}, {1, 0, 2}, {1, -1, 0}, {1, 3, -6}, {2, -1, 1}, {1, 1, -25}, {3, -4, 8}};
   for (const auto& l : lines) {
-    Module1::CoefA = l[0];
-    Module1::CoefB = l[1];
-    Module1::CoefC = l[2];
     const std::size_t before = w.Picture1().List().size();
-    w.DrawLineFromCoefs();
+    ASSERT_TRUE(w.DrawLine({l[0], l[1], l[2]}));
     ASSERT_EQ(w.Picture1().List().size(), before + 1);
     const DrawEntry theirs = w.Picture1().List().back();
     DrawingArea area = BareArea();
     DrawPlane(area, {w.PlotXMin, w.PlotXMax, w.PlotYMin, w.PlotYMax}, {});
-    DrawLineAcross(area, {w.PlotXMin, w.PlotXMax, w.PlotYMin, w.PlotYMax}, l[0], l[1], l[2]);
+    ASSERT_TRUE(DrawLineAcross(area, {w.PlotXMin, w.PlotXMax, w.PlotYMin, w.PlotYMax}, {l[0], l[1], l[2]}));
     const DrawEntry mine = area.List().back();
     EXPECT_EQ(mine.x1, theirs.x1);
     EXPECT_EQ(mine.y1, theirs.y1);

@@ -10,14 +10,13 @@ namespace {
 
 // A unit coefficient becomes its sign alone; any other is rounded. The test comes first, on the
 // value as computed.
-void SignOrRounded(Module1::Coef& cell) {
-  const double v = cell.Number();
+Module1::Coef SignOrRounded(double v) {
+  Module1::Coef cell = RoundHalfEven2(v);
   if (v == 1)
     cell = std::string();
   else if (v == -1)
     cell = std::string("-");
-  else
-    cell = RoundHalfEven2(v);
+  return cell;
 }
 
 std::string TidyPlusMinus(const std::string& text) {
@@ -32,18 +31,16 @@ std::string TidyPlusMinus(const std::string& text) {
 
 }  // namespace
 
-void InlineLineEquationText(Module1::Coef& a, Module1::Coef& b, Module1::Coef& c, Control& field) {
-  SignOrRounded(a);
-  SignOrRounded(b);
-  c = RoundHalfEven2(c.Number());
-  std::string text = a.Text() + "x+" + b.Text() + "y";
-  if (c.Number() != 0) text += "+" + c.Text();
+Module1::LineEquation InlineLineEquation(const geo::Line& line) {
+  Module1::LineEquation out;
+  out.a = SignOrRounded(line.a);
+  out.b = SignOrRounded(line.b);
+  out.c = RoundHalfEven2(line.c);
+  std::string text = out.a.Text() + "x+" + out.b.Text() + "y";
+  if (out.c.Number() != 0) text += "+" + out.c.Text();
   text += " = 0";
-  field.text = TidyPlusMinus(text);
-}
-
-void InlineLineEquationText(Control& field) {
-  InlineLineEquationText(Module1::CoefA, Module1::CoefB, Module1::CoefC, field);
+  out.text = TidyPlusMinus(text);
+  return out;
 }
 
 }  // namespace vl

@@ -1,12 +1,13 @@
-// The circle through three points and the text of a general circle equation.
+// Circles as values: through three points, crossings with lines, tangents.
 #include <gtest/gtest.h>
 
-#include "CircleThroughPoints.h"
+#include "Circles.h"
 #include "RunTimeError.h"
 
 namespace {
 
 using namespace vl;
+using namespace vl::geo;
 
 TEST(CircleThroughThreePoints, FindsTheCircle) {
   // (5, 1), (4, 6), (2, −2): x² + y² − 2/3·x − 16/3·y − 52/3 = 0, centre (1/3, 8/3).
@@ -19,8 +20,8 @@ TEST(CircleThroughThreePoints, FindsTheCircle) {
   EXPECT_DOUBLE_EQ(c.centre.y, 8.0 / 3);
 
   // The unit circle, exactly, and the same circle whatever the order of the points.
-  for (const auto& [p1, p2, p3] : {std::tuple{PlanePoint{1, 0}, PlanePoint{-1, 0}, PlanePoint{0, 1}},
-                                   std::tuple{PlanePoint{0, 1}, PlanePoint{1, 0}, PlanePoint{-1, 0}}}) {
+  for (const auto& [p1, p2, p3] : {std::tuple{Point{1, 0}, Point{-1, 0}, Point{0, 1}},
+                                   std::tuple{Point{0, 1}, Point{1, 0}, Point{-1, 0}}}) {
     const ThreePointCircle unit = CircleThroughThreePoints(p1, p2, p3);
     EXPECT_EQ(unit.D, 0);
     EXPECT_EQ(unit.E, 0);
@@ -40,13 +41,6 @@ TEST(CircleThroughThreePoints, NoCircleThroughCollinearOrEqualPoints) {
   } catch (const RunTimeError& e) {
     EXPECT_EQ(e.Number(), 11);
   }
-}
-
-TEST(GeneralCircleText, RoundsAndTidiesTheSigns) {
-  EXPECT_EQ(GeneralCircleText(-2.0 / 3, -16.0 / 3, -52.0 / 3), "x^2 + y^2 - 0,67x - 5,33y - 17,33 = 0");
-  EXPECT_EQ(GeneralCircleText(0, 0, -1), "x^2 + y^2 + 0x + 0y - 1 = 0");
-  EXPECT_EQ(GeneralCircleText(2, 3.5, 0.125), "x^2 + y^2 + 2x + 3,5y + 0,12 = 0");
-  EXPECT_EQ(GeneralCircleText(-4, 6, -0.004), "x^2 + y^2 - 4x + 6y + 0 = 0");
 }
 
 }  // namespace

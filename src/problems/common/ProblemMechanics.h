@@ -1,18 +1,16 @@
 #pragma once
-// What every problem handler of the topic windows shares: the solve flag that a "Resolver"
-// button raises for the run of its "Dados" handler, the trap that turns any run-time fault into
-// the "Erro:" box, the reading of an input box as a number, and the message boxes' titles.
+// The mechanics under every problem run: the solve flag that a "Resolver" button raises for the
+// run of its "Dados" body, the trap that turns any run-time fault into the "Erro:" box, the
+// reading of an input box as a number.
 #include <string>
 
 #include "App.h"
 #include "Form.h"
 #include "RunTimeError.h"
+#include "Titles.h"
 #include "clsEquation.h"
 
 namespace vl {
-
-inline constexpr const char* ProgramTitle = "Vantre Lomira";
-inline constexpr const char* ProgramTitleLower = "Vantre lomira";
 
 // A verdict on the data: information icon and one of the two titles.
 void InformationBox(const std::string& text, const char* title);
@@ -35,13 +33,6 @@ class SolveRequestProtocol {
  private:
   bool& flag_;
 };
-
-// A "Resolver" button: raise the flag and run the "Dados" handler of the same frame.
-template <class Dados>
-void RequestSolve(bool& solveRequested, Dados&& dados) {
-  solveRequested = true;
-  dados();
-}
 
 // The box of the error trap: "Erro:", two line breaks and the fault's description, no icon,
 // no title of its own.

@@ -6,7 +6,7 @@ void InformationBox(const std::string& text, const char* title) {
   MsgBox(text, MsgIcon::Information, title);
 }
 
-void ShowHandlerError(const RunTimeError& fault) { MsgBox("Erro:\r\n\r\n" + fault.Description()); }
+void ShowHandlerError(const RunTimeError& fault) { MsgBox(ErrorBoxText(fault.Description())); }
 
 std::string TrimBlanks(const std::string& text) {
   const auto first = text.find_first_not_of(' ');

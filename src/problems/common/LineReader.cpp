@@ -6,23 +6,23 @@
 #include <cstdlib>
 
 #include "Checked.h"
-#include "Module1.h"
 #include "NumberText.h"
 #include "ProblemMechanics.h"
 #include "clsEquation.h"
 
 namespace vl {
 
-void CleanEquationBox(Control& box) { std::erase(box.text, ' '); }
+std::string CleanEquationText(const std::string& typed) {
+  std::string cleaned = typed;
+  std::erase(cleaned, ' ');
+  return cleaned;
+}
 
-bool RejectedAsLine(const Control& box) {
+std::optional<Verdict> LineTextVerdict(const std::string& cleaned) {
   for (const char* bad : {">", "<", "^3", "^2"}) {
-    if (box.text.find(bad) != std::string::npos) {
-      InformationBox("A equação não representa uma recta.", ProgramTitle);
-      return true;
-    }
+    if (cleaned.find(bad) != std::string::npos) return Verdict{"A equação não representa uma recta.", kApplicationTitle};
   }
-  return false;
+  return std::nullopt;
 }
 
 std::string EquationDifferenceText(const std::string& cleaned) {
@@ -31,15 +31,8 @@ std::string EquationDifferenceText(const std::string& cleaned) {
   return cleaned.substr(0, eq) + "-(" + cleaned.substr(eq + 1) + ")";
 }
 
-void ScratchEquationBox(TopicWindow& w, const std::string& difference) {
-  if (Control* scratch = w.Find(w.ScratchBoxName())) scratch->text = difference;
-}
-
-LineCoefficients ReadLineEquation(TopicWindow& w, const Control& box) {
-  const std::string s = EquationDifferenceText(box.text);
-  ScratchEquationBox(w, s);
-
-  LineCoefficients line;
+geo::Line LineFromDifference(const std::string& s) {
+  geo::Line line;
   clsEquation eq;
   eq.Equation(s);
   eq.Var("x", 0);
@@ -64,16 +57,10 @@ LineCoefficients ReadLineEquation(TopicWindow& w, const Control& box) {
   return line;
 }
 
-std::optional<LineCoefficients> LineEquationToCoefficients(TopicWindow& w, Control& box) {
-  CleanEquationBox(box);
-  if (RejectedAsLine(box)) return std::nullopt;
-  return ReadLineEquation(w, box);
-}
-
-void StoreSharedCoefficients(const LineCoefficients& line) {
-  Module1::CoefC = line.c;
-  Module1::CoefA = line.a;
-  Module1::CoefB = line.b;
+std::variant<geo::Line, Verdict> ReadLineEquation(const std::string& typed) {
+  const std::string cleaned = CleanEquationText(typed);
+  if (auto verdict = LineTextVerdict(cleaned)) return *verdict;
+  return LineFromDifference(EquationDifferenceText(cleaned));
 }
 
 namespace {
