@@ -1,10 +1,12 @@
 #include "MainPictures.h"
 
 #include <cmath>
+#include <memory>
 #include <utility>
 
-#include "Module1.h"
 #include "Palette.h"
+#include "LineDrawing.h"
+#include "PlaneDrawing.h"
 #include "TopicWindow.h"
 
 namespace vl {
@@ -15,27 +17,18 @@ struct Point {
   double x, y;
 };
 
-// A topic window that is never shown lends its plane: default range, no grid.
+// A drawing area as large as a topic window's, with the plane of the default range, no grid, and
+// the arrowheads drawn in (a picture has no arrowhead pictures over it).
 class Canvas {
  public:
-  Canvas() : window_(TopicConfigFor("Form4")) {
-    window_.Form_Load();
-    window_.DrawPlane();
-    // The arrowheads are pictures over the screen's drawing area; here they are drawn in.
-    DrawingArea& d = Area();
-    const double px = window_.UnitsPerPixelX, py = window_.UnitsPerPixelY;
-    const double xEnd = window_.PlotXMax + window_.PlotMarginX;
-    const double yEnd = window_.PlotYMax + window_.PlotMarginX;
-    d.foreColor = colour::kBlack;
-    d.drawWidth = 1;
-    d.drawStyle = PenStyle::Solid;
-    d.Line(xEnd - 5 * px, 4 * py, xEnd, 0);
-    d.Line(xEnd - 5 * px, -4 * py, xEnd, 0);
-    d.Line(-4 * px, yEnd - 5 * py, 0, yEnd);
-    d.Line(4 * px, yEnd - 5 * py, 0, yEnd);
+  Canvas() : area_(std::make_unique<DrawingArea>()) {
+    const int side = InnerPixels(TopicWindow::kPictureSize);
+    area_->SetPixelSize(side, side);
+    area_->autoRedraw = true;  // a kept image, as a topic window's area is
+    DrawPlane(*area_, kRange, {.grid = false, .noteWhenUngraduated = false, .drawArrowheads = true});
   }
 
-  DrawingArea& Area() { return window_.Picture1(); }
+  DrawingArea& Area() { return *area_; }
 
   void Pen(int colour, int width, PenStyle style = PenStyle::Solid) {
     Area().foreColor = colour;
@@ -54,18 +47,14 @@ class Canvas {
     Area().Line(0, p.y, p.x, p.y);
   }
   void Segment(Point a, Point b) { Area().Line(a.x, a.y, b.x, b.y); }
-  void Line(double a, double b, double c) {
-    Module1::CoefA = a;
-    Module1::CoefB = b;
-    Module1::CoefC = c;
-    window_.DrawLineFromCoefs();
-  }
+  void Line(double a, double b, double c) { (void)DrawLineAcross(Area(), kRange, {a, b, c}); }
   void Circle(Point c, double r) { Area().Circle(c.x, c.y, r); }
 
-  std::unique_ptr<DrawingArea> Take() { return std::move(window_["Picture1"].drawing); }
+  std::unique_ptr<DrawingArea> Take() { return std::move(area_); }
 
  private:
-  TopicWindow window_;
+  static constexpr PlotRange kRange{-10, 10, -10, 10};
+  std::unique_ptr<DrawingArea> area_;
 };
 
 double Distance(Point a, Point b) { return std::hypot(b.x - a.x, b.y - a.y); }
@@ -152,13 +141,10 @@ std::unique_ptr<DrawingArea> TangentCircle() {
 }  // namespace
 
 void DrawMainPictures(Form& mainWindow) {
-  // The shared line cells are borrowed for the drawing and given back as they were.
-  const auto saved = std::tuple{Module1::CoefA, Module1::CoefB, Module1::CoefC, Module1::EquationText};
   mainWindow["Image1"].drawing = TwoCircles();
   mainWindow["Image2"].drawing = Bisectors();
   mainWindow["Image3"].drawing = InscribedCircle();
   mainWindow["Image4"].drawing = TangentCircle();
-  std::tie(Module1::CoefA, Module1::CoefB, Module1::CoefC, Module1::EquationText) = saved;
 }
 
 }  // namespace vl

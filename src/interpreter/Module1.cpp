@@ -42,31 +42,48 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
   text = std::move(out);
 }
 
-void UnitAsSign(Coef& cell) {
-  if (cell.Number() == 1)
+// A coefficient of x or y that rounds to 1 or -1 is written as its sign alone.
+Coef UnitAsSign(double v) {
+  Coef cell = v;
+  if (v == 1)
     cell = std::string();
-  else if (cell.Number() == -1)
+  else if (v == -1)
     cell = std::string("-");
+  return cell;
 }
 
 }  // namespace
 
-void BuildLineEquationText() {
-  CoefA = RoundHalfEven2(CoefA.Number());
-  CoefB = RoundHalfEven2(CoefB.Number());
-  CoefC = RoundHalfEven2(CoefC.Number());
-  UnitAsSign(CoefA);
-  UnitAsSign(CoefB);
-  EquationText = CoefA.Text() + "x+" + CoefB.Text() + "y";
-  if (CoefC.Number() != 0) EquationText += "+" + CoefC.Text();
-  EquationText += "=0";
-  TidyEquationSigns();
+LineEquation GeneralLineEquation(double a, double b, double c) {
+  LineEquation out;
+  out.a = UnitAsSign(RoundHalfEven2(a));
+  out.b = UnitAsSign(RoundHalfEven2(b));
+  out.c = RoundHalfEven2(c);
+  std::string text = out.a.Text() + "x+" + out.b.Text() + "y";
+  if (out.c.Number() != 0) text += "+" + out.c.Text();
+  text += "=0";
+  out.text = TidyEquationSigns(std::move(text));
+  return out;
 }
 
-void TidyEquationSigns() {
-  ReplaceAll(EquationText, "+-", "-");
-  ReplaceAll(EquationText, "-+", "-");
-  ReplaceAll(EquationText, "--", "+");
+void StoreLine(const Coef& a, const Coef& b, const Coef& c) {
+  CoefA = a;
+  CoefB = b;
+  CoefC = c;
+}
+
+const std::string& PublishLineEquation(double a, double b, double c) {
+  LineEquation equation = GeneralLineEquation(a, b, c);
+  StoreLine(equation.a, equation.b, equation.c);
+  EquationText = std::move(equation.text);
+  return EquationText;
+}
+
+std::string TidyEquationSigns(std::string text) {
+  ReplaceAll(text, "+-", "-");
+  ReplaceAll(text, "-+", "-");
+  ReplaceAll(text, "--", "+");
+  return text;
 }
 
 }  // namespace vl::Module1

@@ -1,6 +1,7 @@
 #pragma once
 // The current line a*x + b*y + c = 0 shared by all windows, and the text of its general
-// equation.
+// equation. Handlers hand lines to each other as values; these cells only show every window the
+// last line a handler published, as its coefficients were at that moment.
 #include <string>
 
 namespace vl::Module1 {
@@ -29,10 +30,20 @@ class Coef {
 extern Coef CoefA, CoefB, CoefC;
 extern std::string EquationText;
 
-// Rounds the three cells to 2 decimals (written back), turns a 1 or -1 of x or y into "" or
-// "-", and writes the general form into EquationText ("2x-y=0", "0x+2y+3=0").
-void BuildLineEquationText();
+// The general equation as the windows write it, with the three coefficients as it used them:
+// each rounded to 2 decimals, a 1 or -1 of x or y (after rounding) as "" or "-".
+struct LineEquation {
+  Coef a, b, c;
+  std::string text;  // "2x-y=0", "0x+2y+3=0": the general form always
+};
+LineEquation GeneralLineEquation(double a, double b, double c);
+
+// The cells as a handler leaves them.
+void StoreLine(const Coef& a, const Coef& b, const Coef& c);
+// The cells take the equation's coefficients and EquationText its text; returns the text.
+const std::string& PublishLineEquation(double a, double b, double c);
+
 // "+-" -> "-", then "-+" -> "-", then "--" -> "+", each left to right.
-void TidyEquationSigns();
+std::string TidyEquationSigns(std::string text);
 
 }  // namespace vl::Module1

@@ -1,36 +1,31 @@
-// A whole line a·x + b·y + c = 0 drawn across the plotted range, one unit inside each edge so
-// its ends stop short of the arrowheads.
-#include "App.h"
+#include "LineDrawing.h"
+
+#include <utility>
+
 #include "Checked.h"
-#include "Module1.h"
 #include "TopicWindow.h"
 
 namespace vl {
 
-void TopicWindow::DrawLineFromCoefs() {
-  const float xr = PlotXMax - 1.0f;
-  const float yt = PlotYMax - 1.0f;
-  const float xl = PlotXMin + 1.0f;
-  const float yb = PlotYMin + 1.0f;
+bool DrawLineAcross(DrawingArea& pic, const PlotRange& range, const geo::Line& line) {
+  const float xr = range.xMax - 1.0f;
+  const float yt = range.yMax - 1.0f;
+  const float xl = range.xMin + 1.0f;
+  const float yb = range.yMin + 1.0f;
+  const double a = line.a;
+  const double b = line.b;
+  const double c = line.c;
 
-  const double a = Module1::CoefA.Number();
-  const double b = Module1::CoefB.Number();
-  const double c = Module1::CoefC.Number();
-  DrawingArea& pic = Picture1();
-
-  if (a == 0 && b == 0) {
-    MsgBox("A equação que indicou não é a de uma recta.", MsgIcon::Information, "Vantre lomira");
-    return;
-  }
+  if (a == 0 && b == 0) return false;
   if (a == 0) {
     const double y0 = checked::Div(-c, b);
     pic.Line(xl, y0, xr, y0);
-    return;
+    return true;
   }
   if (b == 0) {
     const double x0 = checked::Div(-c, a);
     pic.Line(x0, yb, x0, yt);
-    return;
+    return true;
   }
 
   auto yAt = [&](double x) { return checked::Div(checked::Sub(checked::Mul(-a, x), c), b); };
@@ -45,6 +40,11 @@ void TopicWindow::DrawLineFromCoefs() {
   const auto [x1, y1] = endFrom(yt);
   const auto [x2, y2] = endFrom(yb);
   pic.Line(x1, y1, x2, y2);
+  return true;
+}
+
+bool TopicWindow::DrawLine(const geo::Line& line) {
+  return DrawLineAcross(Picture1(), {PlotXMin, PlotXMax, PlotYMin, PlotYMax}, line);
 }
 
 }  // namespace vl

@@ -1,6 +1,7 @@
 #pragma once
 // The arithmetic of the plane's scale, apart from any window, so that a window can check a range
 // before it wipes its drawing and draw it afterwards with the very same numbers.
+#include <cmath>
 #include <string>
 
 namespace vl {
@@ -12,8 +13,10 @@ inline constexpr const char* kZeroWidthRangeText = "O intervalo de um eixo não 
 // An axis is graduated (ticks, numbers, grid) only while it has at most this many whole
 // positions, so that an enormous y range cannot freeze the window.
 inline constexpr double kMaxGraduatedPositions = 200;
-// The x range above which no axis is graduated.
+// The x range above which no axis is graduated (the rule label of every topic window says so).
 inline constexpr float kMaxGraduatedWidth = 50;
+// True when a plane whose x range is this wide (single precision, either sign) has no graduations.
+inline bool BeyondGraduation(float widthX) { return std::fabs(widthX) > kMaxGraduatedWidth; }
 
 // The text of a range box as a single-precision number: error 13 when it is not a number,
 // 6 when it lies beyond single precision.

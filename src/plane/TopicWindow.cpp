@@ -10,7 +10,7 @@ namespace vl {
 namespace {
 
 constexpr int kPictureTop = 1440;
-constexpr int kPictureSize = 9465;
+constexpr int kPictureSize = TopicWindow::kPictureSize;
 constexpr int kTitleTop = 1020;
 constexpr int kTitleHeight = 345;
 constexpr int kButtonSize = 765;
@@ -27,15 +27,18 @@ constexpr int kAxesHeight = 1695;
 
 const Font kTitleFont{"Comic Sans MS", 12, true};
 
-constexpr const char* kRuleWithBlank = "(quando | Xmax-Xmin | > 50, não se graduam os eixos nem existe grelha)";
-constexpr const char* kRuleWithoutBlank = "(quando | Xmax-Xmin | > 50,não se graduam os eixos nem existe grelha)";
+// Some windows leave out the blank after the comma.
+std::string RuleText(bool withBlank) {
+  return "(quando | Xmax-Xmin | > " + NumberText(kMaxGraduatedWidth) + (withBlank ? ", " : ",") +
+         "não se graduam os eixos nem existe grelha)";
+}
 
 int ButtonLeft(int index) { return kFirstButtonLeft + index * (kLastButtonLeft - kFirstButtonLeft) / (kButtonsInRow - 1); }
 
 }  // namespace
 
 TopicWindow::TopicWindow(const TopicConfig& config) : Form(config.formName), config_(config) {
-  caption = "VANTRE LOMIRA PLANA";
+  caption = kTopicCaption;
   clientWidth = kClientWidth;
   clientHeight = kClientHeight;
   AddButtonRow();
@@ -100,7 +103,7 @@ void TopicWindow::AddFrameControls() {
   Add({"DesenharGrelha", ControlKind::CheckBox, "Eixos", 3780, 660, 1500, 255, "Desenhar grelha",
        tips ? "Coloque a marca para que seja desenhada uma grelha na janela de desenho" : ""});
   Add({config_.ruleLabel, ControlKind::Label, "Eixos", 120, 1320, 5085, 255,
-       config_.ruleWithBlank ? kRuleWithBlank : kRuleWithoutBlank});
+       RuleText(config_.ruleWithBlank)});
 
   if (!config_.scratchBox.empty()) {
     // Never meant for the user: the equation readers keep a rewritten text here.

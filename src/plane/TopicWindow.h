@@ -7,6 +7,7 @@
 
 #include "DrawingArea.h"
 #include "Form.h"
+#include "Values.h"
 
 namespace vl {
 
@@ -80,10 +81,11 @@ class TopicWindow : public Form {
   void Sair_Click();
 
   // Clears the drawing area and draws the empty plane for the range in the four boxes; sets the
-  // range fields and the plane scale. Raises the run-time error of an unreadable range box.
+  // range fields and the plane scale and places the arrowheads. Raises the run-time error of an
+  // unreadable range box or of a range the plane cannot take.
   void DrawPlane();
-  // Draws the line CoefA·x + CoefB·y + CoefC = 0 across the plotted range with the current pen.
-  void DrawLineFromCoefs();
+  // Draws the line across the plotted range with the current pen; false for no line (a = b = 0).
+  [[nodiscard]] bool DrawLine(const geo::Line& line);
 
   DrawingArea& Picture1();
   // The hidden text box that holds the rewritten text of a typed equation ("" when none).
@@ -99,6 +101,8 @@ class TopicWindow : public Form {
   static constexpr int kPanelTop = 1320;
   static constexpr int kClientWidth = 15240;
   static constexpr int kClientHeight = 11040;
+  // The square drawing area (twips, borders included).
+  static constexpr int kPictureSize = 9465;
 
  private:
   // Steps both boxes of a spinner's pair by delta; neither changes when one is unreadable.

@@ -414,10 +414,7 @@ void QtBackend::SyncControl(FormView&, ControlView& cv) {
     if (first || s.enabled != c.enabled) cv.action->setEnabled(c.enabled);
     if (first || s.visible != c.visible) cv.action->setVisible(c.visible);
     if (first || s.tooltip != c.tooltip) cv.action->setToolTip(Text(c.tooltip));
-    s.text = c.text;
-    s.enabled = c.enabled;
-    s.visible = c.visible;
-    s.tooltip = c.tooltip;
+    static_cast<ControlState&>(s) = c;
     return;
   }
   QWidget* w = cv.widget.data();
@@ -499,16 +496,8 @@ void QtBackend::SyncControl(FormView&, ControlView& cv) {
   if (first || s.enabled != c.enabled) w->setEnabled(c.enabled);
   if (first || s.visible != c.visible) w->setVisible(c.visible);
 
-  s.text = c.text;
-  s.tooltip = c.tooltip;
-  s.picture = c.picture;
-  s.enabled = c.enabled;
-  s.visible = c.visible;
+  static_cast<ControlState&>(s) = c;
   s.geometry = geometry;
-  s.font = c.font;
-  s.foreColor = c.foreColor;
-  s.backColor = c.backColor;
-  s.alignment = c.alignment;
 }
 
 void QtBackend::SyncOptionGroup(FormView& view, const std::string& container) {

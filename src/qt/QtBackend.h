@@ -52,14 +52,9 @@ class QtBackend : public QObject, public Backend {
 
  private:
   // What was last put on the screen for a control, so a refresh only touches what changed.
-  struct Shown {
+  struct Shown : ControlState {
     bool valid = false;
-    std::string text, tooltip, picture;
-    bool enabled = true, visible = true;
     QRect geometry;
-    Font font;
-    std::int32_t foreColor = -1, backColor = -1;
-    Align alignment = Align::Left;
   };
   struct ControlView {
     Control* control = nullptr;

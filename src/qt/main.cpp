@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
       argc, argv,
       "vantre: no graphical session to open its windows in; start it from a desktop, or without one "
       "under a virtual screen: xvfb-run -a bash scripts/run.sh");
-  QApplication::setApplicationName("Vantre Lomira");
+  QApplication::setApplicationName(vl::kApplicationTitle);
   QApplication::setStyle("Fusion");
 
   vl::App app;

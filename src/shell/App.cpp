@@ -142,9 +142,9 @@ void App::Dispatch(const std::function<void()>& work) {
   try {
     work();
   } catch (const RunTimeError& e) {
-    MsgBox("Erro:\r\n\r\n" + e.Description());
+    MsgBox(ErrorBoxText(e.Description()));
   } catch (const std::exception& e) {
-    MsgBox(std::string("Erro:\r\n\r\n") + e.what());
+    MsgBox(ErrorBoxText(e.what()));
   }
   --dispatchDepth_;
   if (dispatchDepth_ == 0) Collect();
@@ -232,5 +232,7 @@ void App::CloseBox(const std::string& form) {
   if (!f || ended_) return;
   Dispatch([&] { f->CloseBox(); });
 }
+
+std::string ErrorBoxText(const std::string& description) { return "Erro:\r\n\r\n" + description; }
 
 }  // namespace vl

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Form.h"
+#include "Titles.h"
 
 namespace vl {
 
@@ -19,8 +20,6 @@ struct MessageRecord {
   std::string title;
   MsgIcon icon = MsgIcon::None;
 };
-
-inline constexpr const char* kApplicationTitle = "Vantre Lomira";
 
 class Backend {
  public:
@@ -103,6 +102,9 @@ class App {
   int dispatchDepth_ = 0;
   bool ended_ = false;
 };
+
+// The text of the box that reports a run-time fault: "Erro:", two line breaks, the description.
+std::string ErrorBoxText(const std::string& description);
 
 // Short forms for handler code.
 inline int MsgBox(const std::string& text, MsgIcon icon = MsgIcon::None, const std::string& title = {}) {

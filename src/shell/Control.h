@@ -28,22 +28,33 @@ const char* KindName(ControlKind kind);
 enum class Align { Left, Center, Right };
 
 inline constexpr int kTwipsPerPixel = 15;
+// A drawing area has a sunken border of two pixels on each side.
+inline constexpr int InnerPixels(int twips) { return twips / kTwipsPerPixel - 4; }
 
-struct Control {
+// What a form's control table declares for each control.
+struct ControlDecl {
   std::string name;       // the documented name; array elements are written "Image1(3)"
   ControlKind kind = ControlKind::Label;
   std::string container;  // name of the frame or picture box that holds it; empty for the form
   int left = 0, top = 0, width = 0, height = 0;  // twips
-  std::string text;     // caption of a label, button, frame, check box or menu; contents of a text box
-  std::string tooltip;
-  Font font;
+  std::string text = {};  // caption of a label, button, frame, check box or menu; contents of a text box
+  std::string tooltip = {};
+  Font font = {};
   std::int32_t foreColor = -1;  // 0xRRGGBB, -1 for the default
-  std::int32_t backColor = -1;
+  std::string picture = {};     // name of a picture resource shown by a button or image
   Align alignment = Align::Left;
+};
+
+// Everything a screen mirrors of a control: its declaration and what handlers change at run time.
+// A back end keeps a copy of it to see what changed since it last drew the control.
+struct ControlState : ControlDecl {
+  std::int32_t backColor = -1;
   bool enabled = true;
   bool visible = true;
-  bool value = false;    // check box ticked, option button selected
-  std::string picture;   // name of a picture resource shown by a button or image
+  bool value = false;  // check box ticked, option button selected
+};
+
+struct Control : ControlState {
   std::unique_ptr<DrawingArea> drawing;  // drawing areas only
 
   bool IsTextBox() const { return kind == ControlKind::TextBox; }

@@ -28,23 +28,10 @@ Form::~Form() = default;
 Control& Form::Add(const ControlDecl& decl) {
   if (byName_.count(decl.name)) throw std::logic_error("duplicate control " + decl.name);
   auto c = std::make_unique<Control>();
-  c->name = decl.name;
-  c->kind = decl.kind;
-  c->container = decl.container;
-  c->left = decl.left;
-  c->top = decl.top;
-  c->width = decl.width;
-  c->height = decl.height;
-  c->text = decl.text;
-  c->tooltip = decl.tooltip;
-  c->font = decl.font;
-  c->foreColor = decl.foreColor;
-  c->picture = decl.picture;
-  c->alignment = decl.alignment;
+  static_cast<ControlDecl&>(*c) = decl;
   if (c->kind == ControlKind::PictureBox) {
     c->drawing = std::make_unique<DrawingArea>();
-    // A sunken border of two pixels on each side.
-    c->drawing->SetPixelSize(c->width / kTwipsPerPixel - 4, c->height / kTwipsPerPixel - 4);
+    c->drawing->SetPixelSize(InnerPixels(c->width), InnerPixels(c->height));
   }
   Control& ref = *c;
   byName_[c->name] = c.get();

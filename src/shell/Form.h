@@ -14,20 +14,6 @@ namespace vl {
 
 enum class Event { Click, UpClick, DownClick };
 
-// One row of a form's control table.
-struct ControlDecl {
-  std::string name;
-  ControlKind kind;
-  std::string container;
-  int left, top, width, height;
-  std::string text = {};
-  std::string tooltip = {};
-  Font font = {};
-  std::int32_t foreColor = -1;
-  std::string picture = {};
-  Align alignment = Align::Left;
-};
-
 using FieldValue = std::variant<bool, int, double, std::string>;
 
 class Form {

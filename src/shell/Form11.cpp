@@ -41,7 +41,7 @@ void ShowForm(const char* name) { App::Current().Show(name); }
 }  // namespace
 
 Form11::Form11() : Form("Form11") {
-  caption = "VANTRE LOMIRA";
+  caption = kMainCaption;
   clientWidth = 15240;
   clientHeight = 10710;
   backColor = rgb::kWhite;

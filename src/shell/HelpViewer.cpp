@@ -20,7 +20,7 @@ const Font kCounterFont{"MS Sans Serif", 9.75, true};
 }  // namespace
 
 const HelpViewerConfig& Form10Config() {
-  static const HelpViewerConfig c{"Form10", "VANTRE LOMIRA PLANA", "help/instrucoes-", 5, 1, 7035, 10500};
+  static const HelpViewerConfig c{"Form10", kTopicCaption, "help/instrucoes-", 5, 1, 7035, 10500};
   return c;
 }
 const HelpViewerConfig& Form13Config() {
@@ -117,7 +117,7 @@ std::vector<std::pair<std::string, FieldValue>> PagedHelpViewer::Fields() const 
 }
 
 Form12::Form12() : Form("Form12") {
-  caption = "VANTRE LOMIRA";
+  caption = kMainCaption;
   clientWidth = 7000;
   clientHeight = 10200;
   const int row = clientHeight - kButtonHeight - 120;

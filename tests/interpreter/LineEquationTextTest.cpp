@@ -16,7 +16,7 @@ struct LineCase {
   const char* text;
 };
 
-TEST(BuildLineEquationText, GeneralFormAlways) {
+TEST(PublishLineEquation, GeneralFormAlways) {
   const std::vector<LineCase> cases = {
       {2, -1, 0, "2x-y=0"},
       {1, -1, 0, "x-y=0"},
@@ -35,19 +35,14 @@ TEST(BuildLineEquationText, GeneralFormAlways) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    CoefA = c.a;
-    CoefB = c.b;
-    CoefC = c.c;
-    BuildLineEquationText();
+    EXPECT_EQ(PublishLineEquation(c.a, c.b, c.c), c.text);
     EXPECT_EQ(EquationText, c.text);
+    EXPECT_EQ(GeneralLineEquation(c.a, c.b, c.c).text, c.text);
   }
 }
 
-TEST(BuildLineEquationText, CellsHoldRoundedValuesOrSignTexts) {
-  CoefA = 1;
-  CoefB = -1;
-  CoefC = 0.004;
-  BuildLineEquationText();
+TEST(PublishLineEquation, CellsHoldRoundedValuesOrSignTexts) {
+  PublishLineEquation(1, -1, 0.004);
   EXPECT_FALSE(CoefA.IsNumber());
   EXPECT_EQ(CoefA.Text(), "");
   EXPECT_FALSE(CoefB.IsNumber());
@@ -55,10 +50,7 @@ TEST(BuildLineEquationText, CellsHoldRoundedValuesOrSignTexts) {
   ASSERT_TRUE(CoefC.IsNumber());
   EXPECT_EQ(CoefC.Number(), 0);
 
-  CoefA = 0.285;  // the double is 0.28499999...
-  CoefB = -0.995;
-  CoefC = 7.125;
-  BuildLineEquationText();
+  PublishLineEquation(0.285, -0.995, 7.125);  // 0.285 is 0.28499999...
   EXPECT_EQ(CoefA.Number(), 0.28);
   EXPECT_EQ(CoefB.Number(), -0.99);
   EXPECT_EQ(CoefC.Number(), 7.12);
@@ -92,9 +84,7 @@ TEST(TidyEquationSigns, ReplacementsInOrder) {
   };
   for (const auto& [in, out] : cases) {
     SCOPED_TRACE(in);
-    EquationText = in;
-    TidyEquationSigns();
-    EXPECT_EQ(EquationText, out);
+    EXPECT_EQ(TidyEquationSigns(in), out);
   }
 }
 

@@ -1,5 +1,5 @@
-// A line from its coefficients, cut one unit inside the plotted range.
-#include "Module1.h"
+// A line value drawn across the plotted range, cut one unit inside it.
+#include "LineDrawing.h"
 #include "PlaneTestSupport.h"
 #include "RunTimeError.h"
 
@@ -14,14 +14,11 @@ class LineDrawingTest : public ProgramTest {
   }
   // Draws with a problem's solution pen and returns what was added.
   std::vector<DrawEntry> Draw(double a, double b, double c) {
-    Module1::CoefA = a;
-    Module1::CoefB = b;
-    Module1::CoefC = c;
     DrawingArea& pic = window->Picture1();
     pic.foreColor = 12;
     pic.drawWidth = 2;
     const std::size_t before = pic.List().size();
-    window->DrawLineFromCoefs();
+    drawn = window->DrawLine({a, b, c});
     return {pic.List().begin() + static_cast<std::ptrdiff_t>(before), pic.List().end()};
   }
   void ExpectSegment(const std::vector<DrawEntry>& added, float x1, float y1, float x2, float y2) {
@@ -37,6 +34,7 @@ class LineDrawingTest : public ProgramTest {
   }
 
   TopicWindow* window = nullptr;
+  bool drawn = false;
 };
 
 TEST_F(LineDrawingTest, HorizontalAndVerticalLines) {
@@ -69,15 +67,14 @@ TEST_F(LineDrawingTest, UsesTheRangeOfTheLastDrawingNotTheBoxes) {
   ExpectSegment(Draw(1, -1, 0), 9, 9, -9, -9);
 }
 
-TEST_F(LineDrawingTest, NoLineWhenBothCoefficientsAreZero) {
+TEST_F(LineDrawingTest, NoLineWhenBothCoefficientsAreZeroAndNoMessage) {
   for (double c : {0.0, 5.0}) {
     EXPECT_TRUE(Draw(0, 0, c).empty());
-    const auto messages = app.TakeMessages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "A equação que indicou não é a de uma recta.");
-    EXPECT_EQ(messages[0].title, "Vantre lomira");
-    EXPECT_EQ(messages[0].icon, MsgIcon::Information);
+    EXPECT_FALSE(drawn);
+    EXPECT_TRUE(app.TakeMessages().empty());  // the problem that drew it says so
   }
+  EXPECT_FALSE(Draw(1, 0, 0).empty());
+  EXPECT_TRUE(drawn);
 }
 
 TEST_F(LineDrawingTest, ALineOutsideTheRangeLeavesAnInvisiblePoint) {
@@ -86,13 +83,22 @@ TEST_F(LineDrawingTest, ALineOutsideTheRangeLeavesAnInvisiblePoint) {
   EXPECT_TRUE(app.TakeMessages().empty());
 }
 
-TEST_F(LineDrawingTest, PenAndCoefficientsAreLeftAlone) {
+TEST_F(LineDrawingTest, PenIsLeftAlone) {
   Draw(3, 4, 5);
   EXPECT_EQ(window->Picture1().foreColor, 12);
   EXPECT_EQ(window->Picture1().drawWidth, 2);
-  EXPECT_EQ(Module1::CoefA.Number(), 3);
-  EXPECT_EQ(Module1::CoefB.Number(), 4);
-  EXPECT_EQ(Module1::CoefC.Number(), 5);
+}
+
+TEST_F(LineDrawingTest, OnABareDrawingAreaWithAGivenRange) {
+  DrawingArea pic;
+  pic.foreColor = 9;
+  ASSERT_TRUE(DrawLineAcross(pic, {-20, 20, -10, 10}, {0, 1, -2}));
+  ASSERT_EQ(pic.List().size(), 1u);
+  const DrawEntry& e = pic.List()[0];
+  EXPECT_FLOAT_EQ(e.x1, -19);
+  EXPECT_FLOAT_EQ(e.x2, 19);
+  EXPECT_FLOAT_EQ(e.y1, 2);
+  EXPECT_EQ(e.colour, 9);
 }
 
 TEST_F(LineDrawingTest, AQuotientBeyondTheDoubleRangeReachesTheCaller) {

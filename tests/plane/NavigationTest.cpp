@@ -3,7 +3,6 @@
 #include <map>
 #include <set>
 
-#include "Module1.h"
 #include "PlaneTestSupport.h"
 
 namespace vl::planetest {
@@ -49,11 +48,8 @@ TEST_F(NavigationTest, ComingBackThroughTopicButtonsGivesAFreshWindow) {
   SetRange("Form1", "-5", "5", "-5", "5");
   app.Tick("Form1", "DesenharGrelha", true);
   Reactivate("Form1");
-  Module1::CoefA = 1.0;
-  Module1::CoefB = -1.0;
-  Module1::CoefC = 0.0;
   points.Picture1().foreColor = 12;
-  points.DrawLineFromCoefs();
+  ASSERT_TRUE(points.DrawLine({1.0, -1.0, 0.0}));
   points.SolveRequested = true;
 
   ASSERT_TRUE(app.Click("Form1", "Command2"));  // "Rectas 1"

@@ -4,8 +4,7 @@
 
 #include <cmath>
 
-#include "CircleCircle.h"
-#include "CircleTangency.h"
+#include "Circles.h"
 #include "ProblemTestSupport.h"
 #include "RunTimeError.h"
 
@@ -26,7 +25,7 @@ class Circles3WindowTest : public ProblemWindowTest {
 
 TEST(CircleCircleIntersection, CrossingTouchingAndApart) {
   // Radius 5 about (0, 0) and (6, 0): d² = 36, K = −36·(36 − 100) = 2304, crossings (3, ±4).
-  const auto crossing = CircleCircleIntersection({0, 0, 5}, {6, 0, 5});
+  const auto crossing = geo::Intersect(geo::Circle{0, 0, 5}, {6, 0, 5});
   EXPECT_EQ(crossing.K, 2304);
   EXPECT_EQ(crossing.a.x, 3);
   EXPECT_EQ(crossing.a.y, 4);
@@ -34,28 +33,28 @@ TEST(CircleCircleIntersection, CrossingTouchingAndApart) {
   EXPECT_EQ(crossing.b.y, -4);
 
   // Touching from inside: radius 2 about (1, 0) inside radius 3 about (0, 0), at (3, 0).
-  const auto inside = CircleCircleIntersection({0, 0, 3}, {1, 0, 2});
+  const auto inside = geo::Intersect(geo::Circle{0, 0, 3}, {1, 0, 2});
   EXPECT_EQ(inside.K, 0);
   EXPECT_EQ(inside.a.x, 3);
   EXPECT_EQ(inside.a.y, 0);
 
-  EXPECT_LT(CircleCircleIntersection({0, 0, 1}, {5, 0, 1}).K, 0);
-  EXPECT_LT(CircleCircleIntersection({0, 0, 1}, {0, 0, 2}).K, 0);
+  EXPECT_LT(geo::Intersect(geo::Circle{0, 0, 1}, {5, 0, 1}).K, 0);
+  EXPECT_LT(geo::Intersect(geo::Circle{0, 0, 1}, {0, 0, 2}).K, 0);
 }
 
 TEST(CentreTouchingLineAt, NormalAtQEquallyFarFromP) {
   // x + y = 2 at (1, 1) through the origin: centre (1/2, 1/2).
-  PlanePoint c = CentreTouchingLineAt({1, 1, -2}, {0, 0}, {1, 1});
+  geo::Point c = geo::CentreTouchingLineAt({1, 1, -2}, {0, 0}, {1, 1});
   EXPECT_DOUBLE_EQ(c.x, 0.5);
   EXPECT_DOUBLE_EQ(c.y, 0.5);
   // The vertical x = 1 at (1, 0) through (5, 0): centre (3, 0).
-  c = CentreTouchingLineAt({1, 0, -1}, {5, 0}, {1, 0});
+  c = geo::CentreTouchingLineAt({1, 0, -1}, {5, 0}, {1, 0});
   EXPECT_EQ(c.x, 3);
   EXPECT_EQ(c.y, 0);
 
   // P on a horizontal line, or P = Q: no circle, a run-time fault.
-  EXPECT_THROW(CentreTouchingLineAt({0, 1, -2}, {5, 2}, {3, 2}), RunTimeError);
-  EXPECT_THROW(CentreTouchingLineAt({3, 2, -18}, {2, 6}, {2, 6}), RunTimeError);
+  EXPECT_THROW(geo::CentreTouchingLineAt({0, 1, -2}, {5, 2}, {3, 2}), RunTimeError);
+  EXPECT_THROW(geo::CentreTouchingLineAt({3, 2, -18}, {2, 6}, {2, 6}), RunTimeError);
 }
 
 // ---- Intersection of two circles ----

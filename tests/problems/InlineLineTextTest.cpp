@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "Control.h"
 #include "InlineLineText.h"
 #include "Module1.h"
+#include "SharedLine.h"
 
 namespace {
 
@@ -18,15 +18,11 @@ struct Written {
 };
 
 Written Write(double a, double b, double c) {
-  Written w{{}, a, b, c};
-  Control field;
-  field.text = "old";
-  InlineLineEquationText(w.a, w.b, w.c, field);
-  w.text = field.text;
-  return w;
+  const Module1::LineEquation eq = InlineLineEquation({a, b, c});
+  return {eq.text, eq.a, eq.b, eq.c};
 }
 
-TEST(InlineLineEquationText, TextsForTypicalCoefficients) {
+TEST(InlineLineEquation, TextsForTypicalCoefficients) {
   struct Case {
     double a, b, c;
     const char* text;
@@ -50,7 +46,7 @@ TEST(InlineLineEquationText, TextsForTypicalCoefficients) {
   }
 }
 
-TEST(InlineLineEquationText, UnitIsRecognisedBeforeRounding) {
+TEST(InlineLineEquation, UnitIsRecognisedBeforeRounding) {
   // tan(45°) computed in doubles is one step below 1: it is written as the number 1.
   Written w = Write(0.9999999999999999, -1, -0.9999999999999999);
   EXPECT_EQ(w.text, "1x-y-1 = 0");
@@ -65,14 +61,10 @@ TEST(InlineLineEquationText, UnitIsRecognisedBeforeRounding) {
   EXPECT_EQ(Write(-1.004, 1.004, 5).text, "-1x+1y+5 = 0");
 
   // The shared text writes the same values without digits, which is the difference.
-  Module1::CoefA = -1.004;
-  Module1::CoefB = 1.004;
-  Module1::CoefC = 5.0;
-  Module1::BuildLineEquationText();
-  EXPECT_EQ(Module1::EquationText, "-x+y+5=0");
+  EXPECT_EQ(Module1::GeneralLineEquation(-1.004, 1.004, 5).text, "-x+y+5=0");
 }
 
-TEST(InlineLineEquationText, CellsHoldWhatTheTextUsed) {
+TEST(InlineLineEquation, CellsHoldWhatTheTextUsed) {
   Written w = Write(1, 2.346, -3.14159);
   EXPECT_EQ(w.text, "x+2,35y-3,14 = 0");
   EXPECT_FALSE(w.a.IsNumber());
@@ -81,14 +73,9 @@ TEST(InlineLineEquationText, CellsHoldWhatTheTextUsed) {
   EXPECT_EQ(w.c.Number(), -3.14);
 }
 
-TEST(InlineLineEquationText, SharedCellsOverload) {
-  Module1::CoefA = 0.25;
-  Module1::CoefB = -1.0;
-  Module1::CoefC = -10.006;
+TEST(InlineLineEquation, PublishedInTheSharedCells) {
   Module1::EquationText = "unchanged";
-  Control field;
-  InlineLineEquationText(field);
-  EXPECT_EQ(field.text, "0,25x-y-10,01 = 0");
+  EXPECT_EQ(shared::PublishInlineEquation({0.25, -1, -10.006}), "0,25x-y-10,01 = 0");
   EXPECT_EQ(Module1::CoefA.Number(), 0.25);
   EXPECT_EQ(Module1::CoefB.Text(), "-");
   EXPECT_EQ(Module1::CoefC.Number(), -10.01);

@@ -1,5 +1,8 @@
-// Typed line equations read into a·x + b·y + c = 0, in the lines 1 window whose scratch box is Text3.
+// Typed line equations read into a·x + b·y + c = 0: text in, a line or a verdict out; and what the
+// lines 1 window, whose scratch box is Text3, shows of a reading.
 #include <gtest/gtest.h>
+
+#include <variant>
 
 #include "LineReader.h"
 #include "ProblemTestSupport.h"
@@ -10,17 +13,13 @@ namespace {
 using namespace vl;
 using namespace vl::problemtest;
 
-class LineReaderTest : public ProblemWindowTest {
- protected:
-  LineReaderTest() : ProblemWindowTest("Form2") {}
+std::optional<geo::Line> Read(const std::string& typed) {
+  const auto read = ReadLineEquation(typed);
+  if (const auto* line = std::get_if<geo::Line>(&read)) return *line;
+  return std::nullopt;
+}
 
-  std::optional<LineCoefficients> Read(const std::string& typed) {
-    Ctl("Text5").text = typed;
-    return LineEquationToCoefficients(Window(), Ctl("Text5"));
-  }
-};
-
-TEST_F(LineReaderTest, AcceptedTextsAndTheirCoefficients) {
+TEST(LineReader, AcceptedTextsAndTheirCoefficients) {
   struct Case {
     const char* typed;
     const char* shown;
@@ -48,12 +47,11 @@ TEST_F(LineReaderTest, AcceptedTextsAndTheirCoefficients) {
     SCOPED_TRACE(c.typed);
     const auto line = Read(c.typed);
     ASSERT_TRUE(line.has_value());
-    EXPECT_EQ(Caption("Text5"), c.shown);
+    EXPECT_EQ(CleanEquationText(c.typed), c.shown);
     EXPECT_EQ(line->a, c.a);
     EXPECT_EQ(line->b, c.b);
     EXPECT_EQ(line->c, c.c);
   }
-  EXPECT_TRUE(Messages().empty());
 
   // A third that does not come out exact stays as computed.
   const auto thirds = Read("x/2+y/3=1");
@@ -63,7 +61,7 @@ TEST_F(LineReaderTest, AcceptedTextsAndTheirCoefficients) {
   EXPECT_EQ(thirds->c, -1);
 }
 
-TEST_F(LineReaderTest, DecimalDataReadsWithoutItsOwnRoundOff) {
+TEST(LineReader, DecimalDataReadsWithoutItsOwnRoundOff) {
   const auto low = Read("y=0.1x+0.3");
   const auto high = Read("y=0.1x+0.7");
   ASSERT_TRUE(low && high);
@@ -72,29 +70,51 @@ TEST_F(LineReaderTest, DecimalDataReadsWithoutItsOwnRoundOff) {
   EXPECT_EQ(high->c, -0.7);
 }
 
-TEST_F(LineReaderTest, DifferenceTextGoesToTheScratchBox) {
-  ASSERT_TRUE(Read("y = 2x + 1"));
-  EXPECT_EQ(Caption("Text3"), "y-(2x+1)");
-  ASSERT_TRUE(Read("=y"));
-  EXPECT_EQ(Caption("Text3"), "-(y)");
-  ASSERT_TRUE(Read("y="));
-  EXPECT_EQ(Caption("Text3"), "y-()");
+TEST(LineReader, DifferenceTexts) {
+  EXPECT_EQ(EquationDifferenceText("y=2x+1"), "y-(2x+1)");
+  EXPECT_EQ(EquationDifferenceText("=y"), "-(y)");
+  EXPECT_EQ(EquationDifferenceText("y="), "y-()");
+  EXPECT_EQ(EquationDifferenceText("x=1=2"), "x-(1=2)") << "the first = splits";
 }
 
-TEST_F(LineReaderTest, CurvesAndInequalitiesAreRejected) {
+TEST(LineReader, CurvesAndInequalitiesAreRejected) {
   for (const char* typed : {"x^2+y=0", "x<y", "x>y", "y>=x", "x^3=y", "2^2x+y=0", "x^20=y", "x ^ 2 = y"}) {
     SCOPED_TRACE(typed);
-    EXPECT_FALSE(Read(typed).has_value());
-    const auto messages = Messages();
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "A equação não representa uma recta.");
-    EXPECT_EQ(messages[0].title, "Vantre Lomira");
-    EXPECT_EQ(messages[0].icon, MsgIcon::Information);
+    const auto read = ReadLineEquation(typed);
+    const auto* verdict = std::get_if<Verdict>(&read);
+    ASSERT_NE(verdict, nullptr);
+    EXPECT_EQ(verdict->text, "A equação não representa uma recta.");
+    EXPECT_EQ(verdict->title, "Vantre Lomira");
   }
-  EXPECT_EQ(Caption("Text5"), "x^2=y") << "the box keeps its cleaned text";
 }
 
-TEST_F(LineReaderTest, FaultsRaiseRunTimeErrors) {
+class LineBoxTest : public ProblemWindowTest {
+ protected:
+  LineBoxTest() : ProblemWindowTest("Form2") {}
+};
+
+TEST_F(LineBoxTest, TheBoxShowsItsCleanedTextAndTheScratchBoxTheDifference) {
+  Set("Text5", "y = 2x + 1");
+  Click("Dados4");
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(Caption("Text5"), "y=2x+1");
+  EXPECT_EQ(Caption("Text3"), "y-(2x+1)");
+
+  // A refused text is cleaned, shown its verdict, and never reaches the scratch box.
+  Set("Text5", "x ^ 2 = y");
+  Click("Dados4");
+  ExpectOneMessage("A equação não representa uma recta.", "Vantre Lomira", MsgIcon::Information);
+  EXPECT_EQ(Caption("Text5"), "x^2=y");
+  EXPECT_EQ(Caption("Text3"), "y-(2x+1)");
+
+  // A text without "=" faults before the scratch box is written.
+  Set("Text5", "2x+3y");
+  Click("Dados4");
+  ExpectOneMessage("Erro:\r\n\r\nArgumento inválido", "Vantre Lomira", MsgIcon::None);
+  EXPECT_EQ(Caption("Text3"), "y-(2x+1)");
+}
+
+TEST(LineReader, FaultsRaiseRunTimeErrors) {
   struct Case {
     const char* typed;
     int number;

@@ -1,7 +1,7 @@
 // The lines 3 window: collinear points, slope and inclination, relative position of two lines.
 #include <gtest/gtest.h>
 
-#include "Collinearity.h"
+#include "Lines.h"
 #include "ProblemTestSupport.h"
 
 namespace {
@@ -19,10 +19,10 @@ class Lines3WindowTest : public ProblemWindowTest {
 
 // ---- Collinearity ------------------------------------------------------------------------------
 
-TEST(CollinearityTest, ExactVerdicts) {
+TEST(Collinear, ExactVerdicts) {
   struct Case {
     const char* what;
-    PlanePoint p1, p2, p3;
+    geo::Point p1, p2, p3;
     bool collinear;
   };
   const Case cases[] = {
@@ -37,7 +37,7 @@ TEST(CollinearityTest, ExactVerdicts) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(CollinearityTest(c.p1, c.p2, c.p3), c.collinear);
+    EXPECT_EQ(geo::Collinear(c.p1, c.p2, c.p3), c.collinear);
   }
 }
 

@@ -1,23 +1,19 @@
-// The mechanics every problem handler shares: the solve flag, the error trap, input boxes,
-// point and distance results, and the three line constructions.
+// The mechanics every problem run shares: the solve flag, the error trap, input boxes, point and
+// distance results, the reader's noise removal.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <stdexcept>
 
 #include "App.h"
-#include "LineConstructions.h"
+#include "Lines.h"
 #include "LineReader.h"
-#include "Module1.h"
-#include "ProblemDrawing.h"
 #include "ProblemMechanics.h"
+#include "ResultTexts.h"
 
 namespace {
 
 using namespace vl;
-using Module1::CoefA;
-using Module1::CoefB;
-using Module1::CoefC;
 
 TEST(SolveRequestProtocol, FlagIsLoweredOnEveryWayOut) {
   bool flag = true;
@@ -43,14 +39,6 @@ TEST(SolveRequestProtocol, FlagIsLoweredOnEveryWayOut) {
   } catch (const std::runtime_error&) {
   }
   EXPECT_FALSE(flag) << "a fault";
-
-  flag = false;
-  int runs = 0;
-  RequestSolve(flag, [&] {
-    EXPECT_TRUE(flag);
-    ++runs;
-  });
-  EXPECT_EQ(runs, 1);
 }
 
 TEST(HandlerErrorBox, FaultStopsTheBodyAndShowsErro) {
@@ -118,65 +106,20 @@ TEST(PointResults, RoundedToTwoDecimalsWithSpacedComma) {
   EXPECT_EQ(PointResultText({-0.001, 1.0 / 3}), "(0 , 0,33)");
 }
 
-TEST(PointResults, MidpointAndDistance) {
-  const PlanePoint m = Midpoint({2, -2}, {-8, 4});
-  EXPECT_EQ(m.x, -3);
-  EXPECT_EQ(m.y, 1);
-
+TEST(PointResults, RadicalDistances) {
   struct Case {
-    PlanePoint a, b;
+    geo::Point a, b;
     const char* text;
   };
   for (const Case& c : {Case{{-8, -2}, {6, 4}, "Sqr(232)"}, Case{{0, 0}, {3, 4}, "5"}, Case{{0, 0}, {1, 1}, "Sqr(2)"},
                         Case{{0, 0}, {0.5, 0}, "Sqr(0,25)"}, Case{{7, -1}, {7, -1}, "0"},
                         Case{{1, 1}, {-2, 5}, "5"}, Case{{0, 0}, {1, 2}, "Sqr(5)"}}) {
     SCOPED_TRACE(c.text);
-    EXPECT_EQ(RadicalDistanceText(PointDistance(c.a, c.b), "Sqr("), c.text);
+    EXPECT_EQ(RadicalDistanceText(geo::PointDistance(c.a, c.b), "Sqr("), c.text);
   }
   // Whole means exactly whole: one step of a double above 5 is not.
   EXPECT_EQ(RadicalDistanceText({std::nextafter(5.0, 6.0), 25}, "Sqr("), "Sqr(25)");
   EXPECT_EQ(RadicalDistanceText({5, 25}, "R("), "5");
-}
-
-TEST(PointResults, OverflowRaisesInsteadOfInfinity) {
-  EXPECT_THROW(Midpoint({1e308, 0}, {1e308, 0}), RunTimeError);
-  EXPECT_THROW(PointDistance({-1e200, 0}, {1e200, 0}), RunTimeError);
-}
-
-TEST(LineConstructions, OnTheSharedCoefficients) {
-  LineThroughTwoPoints({5, -3}, {-2, 3});
-  EXPECT_EQ(CoefA.Number(), 6);
-  EXPECT_EQ(CoefB.Number(), 7);
-  EXPECT_EQ(CoefC.Number(), -9);
-
-  LineThroughTwoPoints({2.5, 1}, {2.5, 1});
-  EXPECT_EQ(CoefA.Number(), 0);
-  EXPECT_EQ(CoefB.Number(), 0);
-
-  CoefA = 2;
-  CoefB = 3;
-  CoefC = -1;
-  ParallelThroughPoint({2, 3});
-  EXPECT_EQ(CoefA.Number(), 2);
-  EXPECT_EQ(CoefB.Number(), 3);
-  EXPECT_EQ(CoefC.Number(), -13);
-
-  CoefA = 2;
-  CoefB = 3;
-  CoefC = -1;
-  PerpendicularThroughPoint({2, 3});
-  EXPECT_EQ(CoefA.Number(), 3);
-  EXPECT_EQ(CoefB.Number(), -2);
-  EXPECT_EQ(CoefC.Number(), 0);
-
-  // x - y = 0, perpendicular through (4, 1): -x - y + 5 = 0.
-  CoefA = 1;
-  CoefB = -1;
-  CoefC = 0;
-  PerpendicularThroughPoint({4, 1});
-  EXPECT_EQ(CoefA.Number(), -1);
-  EXPECT_EQ(CoefB.Number(), -1);
-  EXPECT_EQ(CoefC.Number(), 5);
 }
 
 TEST(RemoveReaderNoise, SnapsNoiseAndKeepsRealDifferences) {

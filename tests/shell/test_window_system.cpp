@@ -2,6 +2,8 @@
 // message boxes, user actions and the faults that escape a handler.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "AllForms.h"
 #include "App.h"
 #include "RunTimeError.h"
@@ -219,6 +221,37 @@ TEST_F(WindowSystem, EveryMenuItemOpensItsWindow) {
     EXPECT_TRUE(app.Loaded("Form11")->visible);  // the main window stays
   }
   app.TakeMessages();
+}
+
+// A control starts as its declaration says, field for field, in its run-time defaults otherwise;
+// a picture box gets a drawing area inside its two-pixel border.
+TEST(ControlTable, AControlIsItsDeclaration) {
+  const ControlDecl decls[] = {
+      {"Label1", ControlKind::Label, "Frame1", 15, 30, 450, 600, "Olá", "dica", Font{"Comic Sans MS", 12, true}, 0xFF,
+       "main-1", Align::Right},
+      {"Picture1", ControlKind::PictureBox, "", 60, 1440, 9465, 9465},
+  };
+  Form f("Form99");
+  for (const ControlDecl& d : decls) {
+    SCOPED_TRACE(d.name);
+    const Control& c = f.Add(d);
+    const ControlDecl& kept = c;
+    EXPECT_EQ(kept.name, d.name);
+    EXPECT_EQ(kept.kind, d.kind);
+    EXPECT_EQ(kept.container, d.container);
+    EXPECT_EQ((std::array{kept.left, kept.top, kept.width, kept.height}), (std::array{d.left, d.top, d.width, d.height}));
+    EXPECT_EQ(kept.text, d.text);
+    EXPECT_EQ(kept.tooltip, d.tooltip);
+    EXPECT_EQ(kept.font, d.font);
+    EXPECT_EQ(kept.foreColor, d.foreColor);
+    EXPECT_EQ(kept.picture, d.picture);
+    EXPECT_EQ(kept.alignment, d.alignment);
+    EXPECT_EQ(c.backColor, -1);
+    EXPECT_TRUE(c.enabled && c.visible && !c.value);
+    EXPECT_EQ(c.drawing != nullptr, d.kind == ControlKind::PictureBox);
+  }
+  EXPECT_EQ(f["Picture1"].drawing->PixelWidth(), 627);
+  EXPECT_EQ(f["Picture1"].drawing->PixelHeight(), 627);
 }
 
 }  // namespace

@@ -1,15 +1,11 @@
 #include "Form4.h"
 
-#include "Checked.h"
-#include "CircleReader.h"
-#include "LineCircle.h"
-#include "LineConstructions.h"
-#include "LineMeasures.h"
-#include "LineReader.h"
+#include "Circles.h"
 #include "Palette.h"
 #include "ProblemDrawing.h"
 #include "ProblemLayout.h"
-#include "ProblemMechanics.h"
+#include "ResultTexts.h"
+#include "SharedLine.h"
 
 namespace vl {
 
@@ -96,181 +92,132 @@ std::vector<ControlDecl> Layout() {
 
 }  // namespace
 
-Form4::Form4() : TopicWindow(TopicConfigFor("Form4")) {
+Form4::Form4() : ProblemWindow(TopicConfigFor("Form4")) {
   AddAll(Layout());
-  On("Dados1", Event::Click, [this] { Dados1_Click(); });
-  On("Resolver1", Event::Click, [this] { Resolver1_Click(); });
-  On("Resolver3", Event::Click, [this] { Resolver3_Click(); });
-  On("Dados4", Event::Click, [this] { Dados4_Click(); });
-  On("Resolver4", Event::Click, [this] { Resolver4_Click(); });
-  On("Dados5", Event::Click, [this] { Dados5_Click(); });
-  On("Resolver5", Event::Click, [this] { Resolver5_Click(); });
+  Problem("Dados1", "Resolver1", &Form4::CircleTangentToLine);
+  Action("Resolver3", &Form4::CircleOfEquation);
+  Problem("Dados4", "Resolver4", &Form4::TangentAtPoint);
+  Problem("Dados5", "Resolver5", &Form4::LineAndCircle);
 }
 
-void Form4::Dados1_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    Control& result = (*this)["Resultado3"];
-    ResultReset(result);
-    const auto line = LineEquationToCoefficients(*this, (*this)["Text3"]);
-    if (!line) return;
-    StoreSharedCoefficients(*line);
-    InputBoxes input(*this);
-    const double px = input("Abcissa1");
-    const double py = input("Ordenada1");
-    const PlanePoint p{px, py};
+void Form4::CircleTangentToLine(ProblemRun& run) {
+  Control& result = (*this)["Resultado3"];
+  ResultReset(result);
+  const auto given = ReadAndDrawLineAndPoint(run, "Text3", "Abcissa1", "Ordenada1");
+  if (!given || !run.Solving()) return;
 
-    DrawPlane();
-    DrawingArea& pic = Picture1();
-    pic.foreColor = PenConvention::kData;
-    DrawPointWithAxisGuides(pic, p);
-    PenConvention::LinePen(pic);
-    DrawLineFromCoefs();
-
-    if (request.Solving()) {
-      const double r = PointLineDistance(*line, p);
-      // Not a verdict that stops the problem: the circle of radius 0 is still drawn and written.
-      if (r == 0) MsgBox("A recta contém o centro da circunferência; esta reduz-se a um ponto.");
-      pic.foreColor = PenConvention::kResult;
-      const CircleData circle{px, py, r};
-      DrawCircleOutline(pic, circle);
-      CentreRadiusCircleText(result, circle, false);
-      request.Lower();
-    }
-  });
+  const auto& [line, p] = *given;
+  const double r = geo::PointLineDistance(line, p);
+  // Not a verdict that stops the problem: the circle of radius 0 is still drawn and written.
+  if (r == 0) MsgBox("A recta contém o centro da circunferência; esta reduz-se a um ponto.");
+  DrawingArea& pic = Picture1();
+  pic.foreColor = PenConvention::kResult;
+  const geo::Circle circle{p.x, p.y, r};
+  DrawCircleOutline(pic, circle);
+  result.text = CentreRadiusCircleText(circle, false);
+  run.Solved();
 }
 
-void Form4::Resolver1_Click() {
-  RequestSolve(SolveRequested, [this] { Dados1_Click(); });
-}
-
-void Form4::Resolver3_Click() {
-  HandlerErrorBox([&] {
-    DrawPlane();
-    DrawingArea& pic = Picture1();
-    if ((*this)["Option1"].value) {
-      const auto circle = CircleEquationToCoefficients(*this, (*this)["Text1"]);
-      if (!circle) return;
-      pic.foreColor = PenConvention::kResult;
-      DrawCircleOutline(pic, *circle);
-      DrawPointWithAxisGuides(pic, {circle->h, circle->k});
-    }
-    if ((*this)["Option2"].value) {
-      InputBoxes input(*this);
-      const double h = input("Abcissa3");
-      const double k = input("Ordenada3");
-      const double r = input("Raio");
-      if (r == 0) {
-        InformationBox("O raio não pode ser zero.", ProgramTitle);
-        return;
-      }
-      pic.foreColor = PenConvention::kResult;
-      DrawCircleOutline(pic, {h, k, r});
-      DrawPointWithAxisGuides(pic, {h, k});
-    }
-  });
-}
-
-void Form4::Dados4_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    Control& result = (*this)["Resultado4"];
-    ResultReset(result);
-    DrawPlane();
-
-    // P is read once the circle's coefficients are known and before its radius verdicts, so a
-    // fault in P is reported ahead of "not a circle" or "a point".
-    PlanePoint p;
-    InputBoxes input(*this);
-    const auto circle = CircleEquationToCoefficients(*this, (*this)["Text4"], {}, [&] {
-      p.x = input("Abcissa2");
-      p.y = input("Ordenada2");
-    });
+void Form4::CircleOfEquation(ProblemRun& run) {
+  DrawPlane();
+  DrawingArea& pic = Picture1();
+  if ((*this)["Option1"].value) {
+    const auto circle = ReadCircleBox("Text1");
     if (!circle) return;
-    const PlanePoint centre{circle->h, circle->k};
-
-    DrawPlane();
-    DrawingArea& pic = Picture1();
-    pic.foreColor = PenConvention::kData;
-    DrawCircleOutline(pic, *circle);
-    DrawPointDot(pic, p);
-    DrawPointDot(pic, centre);
-    DrawAxisGuides(pic, centre);
-
-    if (circle->r != PointDistance(p, centre).d) {
-      InformationBox("O ponto não pertence à circunferência.", ProgramTitleLower);
-      return;
-    }
-
-    if (request.Solving()) {
-      namespace ck = checked;
-      // The tangent is perpendicular to the radius through P.
-      const double a = ck::Sub(p.x, centre.x);
-      const double b = ck::Sub(p.y, centre.y);
-      const double c = ck::Sub(ck::Sub(ck::Add(ck::Mul(centre.x, p.x), ck::Mul(centre.y, p.y)), ck::Mul(p.x, p.x)),
-                               ck::Mul(p.y, p.y));
-      LineResultOutput(*this, a, b, c, result);
-      request.Lower();
-    }
-  });
-}
-
-void Form4::Resolver4_Click() {
-  RequestSolve(SolveRequested, [this] { Dados4_Click(); });
-}
-
-void Form4::Dados5_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    Control& first = (*this)["Resultado5"];
-    Control& second = (*this)["Resultado6"];
-    ResultReset(first);
-    ResultReset(second);
-    Control& lineBox = (*this)["Text5"];
-    Control& circleBox = (*this)["Text7"];
-    CleanEquationBox(lineBox);
-    CleanEquationBox(circleBox);
-    if (RejectedAsLine(lineBox)) return;
-    if (RejectedAsCircle(circleBox)) return;
-
-    const auto circle = ReadCircleEquation(*this, circleBox);
-    if (!circle) return;
-    const LineCoefficients line = ReadLineEquation(*this, lineBox);
-    StoreSharedCoefficients(line);
-
-    DrawPlane();
-    DrawingArea& pic = Picture1();
-    pic.foreColor = PenConvention::kData;
-    DrawCircleOutline(pic, *circle);
-
-    const LineCircleCrossings crossing = LineCircleIntersection(line.a, line.b, line.c, circle->h, circle->k, circle->r);
-    if (crossing.delta < 0) {
-      PenConvention::LinePen(pic);
-      DrawLineFromCoefs();
-      InformationBox("A recta não intersecta a circunferência.", ProgramTitleLower);
-      return;
-    }
-
-    // The line is drawn through its crossings; a tangent has only one, so the typed line serves.
-    LineThroughTwoPoints(crossing.p1, crossing.p2);
-    if (crossing.p1.x == crossing.p2.x && crossing.p1.y == crossing.p2.y) StoreSharedCoefficients(line);
-    PenConvention::LinePen(pic);
-    DrawLineFromCoefs();
-
-    if (!request.Solving()) return;
     pic.foreColor = PenConvention::kResult;
-    DrawPointDot(pic, crossing.p1);
-    DrawPointDot(pic, crossing.p2);
-    DrawAxisGuides(pic, crossing.p1);
-    DrawAxisGuides(pic, crossing.p2);
-    first.text = PointResultText(crossing.p1);
-    second.text = PointResultText(crossing.p2);
-    request.Lower();
-  });
+    DrawCircleOutline(pic, *circle);
+    DrawPointWithAxisGuides(pic, geo::Centre(*circle));
+  }
+  if ((*this)["Option2"].value) {
+    const double h = run.Input("Abcissa3");
+    const double k = run.Input("Ordenada3");
+    const double r = run.Input("Raio");
+    if (r == 0) {
+      Say({"O raio não pode ser zero.", kApplicationTitle});
+      return;
+    }
+    pic.foreColor = PenConvention::kResult;
+    DrawCircleOutline(pic, {h, k, r});
+    DrawPointWithAxisGuides(pic, {h, k});
+  }
 }
 
-void Form4::Resolver5_Click() {
-  RequestSolve(SolveRequested, [this] { Dados5_Click(); });
+void Form4::TangentAtPoint(ProblemRun& run) {
+  Control& result = (*this)["Resultado4"];
+  ResultReset(result);
+  DrawPlane();
+
+  // P is read once the circle's terms are known and before its radius verdicts, so a fault in P
+  // is reported ahead of "not a circle" or "a point".
+  geo::Point p;
+  const auto circle = ReadCircleBox("Text4", {}, [&] { p = run.InputPoint("Abcissa2", "Ordenada2"); });
+  if (!circle) return;
+  const geo::Point centre = geo::Centre(*circle);
+
+  DrawPlane();
+  DrawingArea& pic = Picture1();
+  pic.foreColor = PenConvention::kData;
+  DrawCircleOutline(pic, *circle);
+  DrawPointDot(pic, p);
+  DrawPointDot(pic, centre);
+  DrawAxisGuides(pic, centre);
+
+  if (circle->r != geo::PointDistance(p, centre).d) {
+    Say({"O ponto não pertence à circunferência.", kApplicationTitleLower});
+    return;
+  }
+  if (!run.Solving()) return;
+
+  ShowLineResult(geo::TangentAt(centre, p), result);
+  run.Solved();
+}
+
+void Form4::LineAndCircle(ProblemRun& run) {
+  Control& first = (*this)["Resultado5"];
+  Control& second = (*this)["Resultado6"];
+  ResultReset(first);
+  ResultReset(second);
+  CleanBox("Text5");
+  CleanBox("Text7");
+  if (RefuseLine("Text5")) return;
+  if (RefuseCircle("Text7")) return;
+
+  const auto circle = ReadCleanCircle("Text7");
+  if (!circle) return;
+  const geo::Line line = ReadCleanLine("Text5");
+  shared::StoreLine(line);
+
+  DrawPlane();
+  DrawingArea& pic = Picture1();
+  pic.foreColor = PenConvention::kData;
+  DrawCircleOutline(pic, *circle);
+
+  const geo::LineCircleCrossings crossing = geo::Intersect(line, *circle);
+  if (crossing.delta < 0) {
+    PenConvention::LinePen(pic);
+    PlotLine(line);
+    Say({"A recta não intersecta a circunferência.", kApplicationTitleLower});
+    return;
+  }
+
+  // The line is drawn through its crossings; a tangent has only one, so the typed line serves.
+  geo::Line drawn = geo::LineThrough(crossing.p1, crossing.p2, &shared::Cells());
+  if (crossing.p1.x == crossing.p2.x && crossing.p1.y == crossing.p2.y) {
+    drawn = line;
+    shared::StoreLine(line);
+  }
+  PenConvention::LinePen(pic);
+  PlotLine(drawn);
+
+  if (!run.Solving()) return;
+  pic.foreColor = PenConvention::kResult;
+  DrawPointDot(pic, crossing.p1);
+  DrawPointDot(pic, crossing.p2);
+  DrawAxisGuides(pic, crossing.p1);
+  DrawAxisGuides(pic, crossing.p2);
+  first.text = PointResultText(crossing.p1);
+  second.text = PointResultText(crossing.p2);
+  run.Solved();
 }
 
 }  // namespace vl

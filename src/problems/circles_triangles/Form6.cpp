@@ -2,24 +2,16 @@
 
 #include <cmath>
 
-#include "Checked.h"
-#include "CircleReader.h"
-#include "CircleThroughPoints.h"
-#include "Collinearity.h"
-#include "LineCircle.h"
-#include "LineConstructions.h"
-#include "LineMeasures.h"
-#include "LineReader.h"
-#include "Module1.h"
+#include "Circles.h"
 #include "NumberText.h"
 #include "Palette.h"
+#include "ProblemDrawing.h"
 #include "ProblemLayout.h"
-#include "ProblemMechanics.h"
+#include "ResultTexts.h"
+#include "SharedLine.h"
+#include "Triangles.h"
 
 namespace vl {
-
-// Form has an Add of its own, so the checked arithmetic is always named with its namespace.
-namespace ck = checked;
 
 namespace {
 
@@ -110,68 +102,51 @@ std::vector<ControlDecl> Layout() {
 
 }  // namespace
 
-Form6::Form6() : TopicWindow(TopicConfigFor("Form6")) {
+Form6::Form6() : ProblemWindow(TopicConfigFor("Form6")) {
   AddAll(Layout());
-  On("Dados1", Event::Click, [this] { Dados1_Click(); });
-  On("Resolver1", Event::Click, [this] { Resolver1_Click(); });
-  On("Dados3", Event::Click, [this] { Dados3_Click(); });
-  On("Resolver3", Event::Click, [this] { Resolver3_Click(); });
-  On("Dados6", Event::Click, [this] { Dados6_Click(); });
-  On("Resolver6", Event::Click, [this] { Resolver6_Click(); });
-  On("Dados7", Event::Click, [this] { Dados7_Click(); });
-  On("Resolver7", Event::Click, [this] { Resolver7_Click(); });
+  Problem("Dados1", "Resolver1", &Form6::TriangleCircle);
+  Problem("Dados3", "Resolver3", &Form6::PointCircleDistance);
+  Problem("Dados6", "Resolver6", &Form6::CircleTangentToLine);
+  Problem("Dados7", "Resolver7", &Form6::CircleThroughPoints);
 }
 
-void Form6::Dados1_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    // Resultado1 keeps its last circle until a new one is found.
-    InputBoxes input(*this);
-    const double x1 = input("Abcissa1");
-    const double y1 = input("Ordenada1");
-    const double x2 = input("Abcissa2");
-    const double y2 = input("Ordenada2");
-    const double x3 = input("Abcissa3");
-    const double y3 = input("Ordenada3");
-    const PlanePoint A{x1, y1}, B{x2, y2}, C{x3, y3};
-    if (CollinearityTest(A, B, C)) {
-      InformationBox("Os pontos são colineares, não definem um triângulo.", ProgramTitleLower);
-      return;
-    }
+void Form6::TriangleCircle(ProblemRun& run) {
+  // Resultado1 keeps its last circle until a new one is found.
+  const geo::Point A = run.InputPoint("Abcissa1", "Ordenada1");
+  const geo::Point B = run.InputPoint("Abcissa2", "Ordenada2");
+  const geo::Point C = run.InputPoint("Abcissa3", "Ordenada3");
+  if (geo::Collinear(A, B, C)) {
+    Say({"Os pontos são colineares, não definem um triângulo.", kApplicationTitleLower});
+    return;
+  }
 
-    DrawPlane();
-    DrawingArea& pic = Picture1();
-    pic.foreColor = PenConvention::kData;
-    DrawSegment(pic, A, B);
-    DrawSegment(pic, A, C);
-    DrawSegment(pic, B, C);
+  DrawPlane();
+  DrawingArea& pic = Picture1();
+  pic.foreColor = PenConvention::kData;
+  DrawSegment(pic, A, B);
+  DrawSegment(pic, A, C);
+  DrawSegment(pic, B, C);
 
-    if ((*this)["Option1"].value && request.Solving()) SolveIncircle(A, B, C);
-    if ((*this)["Option2"].value && request.Solving()) SolveCircumcircle(A, B, C);
-    request.Lower();
-  });
+  if ((*this)["Option1"].value && run.Solving()) SolveIncircle(A, B, C);
+  if ((*this)["Option2"].value && run.Solving()) SolveCircumcircle(A, B, C);
+  run.Solved();
 }
 
-void Form6::SolveIncircle(PlanePoint A, PlanePoint B, PlanePoint C) {
+void Form6::SolveIncircle(geo::Point A, geo::Point B, geo::Point C) {
   // The sides as lines, each through its two vertices in the order AB, CA, BC.
-  LineThroughTwoPoints(A, B);
-  const LineCoefficients ab{Module1::CoefA.Number(), Module1::CoefB.Number(), Module1::CoefC.Number()};
-  LineThroughTwoPoints(C, A);
-  const LineCoefficients ca{Module1::CoefA.Number(), Module1::CoefB.Number(), Module1::CoefC.Number()};
-  LineThroughTwoPoints(B, C);
-  const LineCoefficients bc{Module1::CoefA.Number(), Module1::CoefB.Number(), Module1::CoefC.Number()};
-  const double nAB = ck::Sqrt(ck::Add(ck::Mul(ab.a, ab.a), ck::Mul(ab.b, ab.b)));
-  const double nBC = ck::Sqrt(ck::Add(ck::Mul(bc.a, bc.a), ck::Mul(bc.b, bc.b)));
-  const double nCA = ck::Sqrt(ck::Add(ck::Mul(ca.a, ca.a), ck::Mul(ca.b, ca.b)));
+  const geo::Line ab = geo::LineThrough(A, B, &shared::Cells());
+  const geo::Line ca = geo::LineThrough(C, A, &shared::Cells());
+  const geo::Line bc = geo::LineThrough(B, C, &shared::Cells());
+  const double nAB = geo::NormalLength(ab);
+  const double nBC = geo::NormalLength(bc);
+  const double nCA = geo::NormalLength(ca);
 
-  // Each side scaled by the other's norm: the difference is the bisector of their angle.
-  const LineCoefficients atB{ck::Sub(ck::Mul(ab.a, nBC), ck::Mul(bc.a, nAB)), ck::Sub(ck::Mul(ab.b, nBC), ck::Mul(bc.b, nAB)),
-                             ck::Sub(ck::Mul(ab.c, nBC), ck::Mul(bc.c, nAB))};
-  StoreSharedCoefficients(atB);
-  const LineCoefficients atA{ck::Sub(ck::Mul(ab.a, nCA), ck::Mul(ca.a, nAB)), ck::Sub(ck::Mul(ab.b, nCA), ck::Mul(ca.b, nAB)),
-                             ck::Sub(ck::Mul(ab.c, nCA), ck::Mul(ca.c, nAB))};
-  StoreSharedCoefficients(atA);
-  const PlanePoint I = IntersectTwoLines(atB, atA).Point();
+  // The bisectors of the angles at B and at A meet at the centre.
+  const geo::Line atB = geo::SideBisector(ab, nAB, bc, nBC);
+  shared::StoreLine(atB);
+  const geo::Line atA = geo::SideBisector(ab, nAB, ca, nCA);
+  shared::StoreLine(atA);
+  const geo::Point I = geo::Intersect(atB, atA).At();
 
   DrawingArea& pic = Picture1();
   pic.foreColor = PenConvention::kResult;
@@ -180,178 +155,121 @@ void Form6::SolveIncircle(PlanePoint A, PlanePoint B, PlanePoint C) {
   PenConvention::GuidePen(pic);
   pic.Line(A.x, A.y, I.x, I.y);
   pic.Line(B.x, B.y, I.x, I.y);
-  const CircleData circle{I.x, I.y, PointLineDistance(ab, I)};
+  const geo::Circle circle{I.x, I.y, geo::PointLineDistance(ab, I)};
   DrawCircleOutline(pic, circle);
-  CentreRadiusCircleText((*this)["Resultado1"], circle, true);
+  (*this)["Resultado1"].text = CentreRadiusCircleText(circle, true);
 }
 
-void Form6::SolveCircumcircle(PlanePoint A, PlanePoint B, PlanePoint C) {
-  const PlanePoint O = CircleThroughThreePoints(A, B, C).centre;
+void Form6::SolveCircumcircle(geo::Point A, geo::Point B, geo::Point C) {
+  const geo::Point O = geo::Circumcentre(A, B, C);
   DrawingArea& pic = Picture1();
   pic.foreColor = PenConvention::kResult;
   // Two perpendicular bisectors meet at the centre: a dotted stroke to the middle of AB and of AC.
   PenConvention::GuidePen(pic);
-  const PlanePoint mAB = Midpoint(A, B);
-  const PlanePoint mAC = Midpoint(A, C);
+  const geo::Point mAB = geo::Midpoint(A, B);
+  const geo::Point mAC = geo::Midpoint(A, C);
   pic.Line(O.x, O.y, mAB.x, mAB.y);
   pic.Line(O.x, O.y, mAC.x, mAC.y);
   DrawPointWithAxisGuides(pic, O);
-  const CircleData circle{O.x, O.y, PointDistance(O, A).d};
+  const geo::Circle circle{O.x, O.y, geo::PointDistance(O, A).d};
   PenConvention::LinePen(pic);
   DrawCircleOutline(pic, circle);
-  CentreRadiusCircleText((*this)["Resultado1"], circle, true);
+  (*this)["Resultado1"].text = CentreRadiusCircleText(circle, true);
 }
 
-void Form6::Resolver1_Click() {
-  RequestSolve(SolveRequested, [this] { Dados1_Click(); });
+void Form6::PointCircleDistance(ProblemRun& run) {
+  Control& result = (*this)["Resultado2"];
+  ResultReset(result);
+  DrawPlane();
+
+  // P is read once the circle's terms are known and before its radius verdicts, so a fault in P
+  // is reported ahead of "not a circle" or "a point".
+  geo::Point P;
+  const auto circle = ReadCircleBox("Text9", {}, [&] { P = run.InputPoint("Abcissa4", "Ordenada4"); });
+  if (!circle) return;
+  const geo::Point centre = geo::Centre(*circle);
+
+  DrawingArea& pic = Picture1();
+  DrawCircleOutline(pic, *circle, PenConvention::kData);
+  pic.foreColor = PenConvention::kData;
+  DrawPointDot(pic, centre);
+  DrawPointDot(pic, P);
+  DrawAxisGuides(pic, centre);
+  DrawAxisGuides(pic, P);
+  if (!run.Solving()) return;
+
+  if (geo::PointDistance(centre, P).d < circle->r) {
+    Say({"O ponto é interior à circunferência.", kApplicationTitleLower});
+    return;
+  }
+  // The nearest point of the circle lies on the line through the centre and P.
+  const geo::Line line = geo::LineThrough(centre, P, &shared::Cells());
+  const geo::LineCircleCrossings crossing = geo::Intersect(line, *circle);
+  const double d1 = geo::PointDistance(crossing.p1, P).d;
+  const double d2 = geo::PointDistance(crossing.p2, P).d;
+  const geo::Point Q = d1 < d2 ? crossing.p1 : crossing.p2;
+  const double d = d1 < d2 ? d1 : d2;
+
+  pic.foreColor = PenConvention::kResult;
+  DrawSegment(pic, P, Q);
+  DrawStroke(pic, Q, centre);
+  DrawPointDot(pic, Q);
+  result.text = NumberText(RoundHalfEven2(d));
+  run.Solved();
 }
 
-void Form6::Dados3_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    Control& result = (*this)["Resultado2"];
-    ResultReset(result);
-    DrawPlane();
+void Form6::CircleTangentToLine(ProblemRun& run) {
+  Control& result = (*this)["Resultado3"];
+  ResultReset(result);
+  const auto given = ReadAndDrawLineAndPoint(run, "Text5", "Abcissa6", "Ordenada6", Order::LineFirst);
+  if (!given || !run.Solving()) return;
 
-    // P is read once the circle's coefficients are known and before its radius verdicts, so a
-    // fault in P is reported ahead of "not a circle" or "a point".
-    PlanePoint P;
-    InputBoxes input(*this);
-    const auto circle = CircleEquationToCoefficients(*this, (*this)["Text9"], {}, [&] {
-      P.x = input("Abcissa4");
-      P.y = input("Ordenada4");
-    });
-    if (!circle) return;
-    const PlanePoint centre{circle->h, circle->k};
-
-    DrawingArea& pic = Picture1();
-    DrawCircleOutline(pic, *circle, PenConvention::kData);
-    pic.foreColor = PenConvention::kData;
-    DrawPointDot(pic, centre);
-    DrawPointDot(pic, P);
-    DrawAxisGuides(pic, centre);
-    DrawAxisGuides(pic, P);
-    if (!request.Solving()) return;
-
-    if (PointDistance(centre, P).d < circle->r) {
-      InformationBox("O ponto é interior à circunferência.", ProgramTitleLower);
-      return;
-    }
-    // The nearest point of the circle lies on the line through the centre and P.
-    LineThroughTwoPoints(centre, P);
-    const LineCircleCrossings crossing =
-        LineCircleIntersection(Module1::CoefA.Number(), Module1::CoefB.Number(), Module1::CoefC.Number(), centre.x,
-                               centre.y, circle->r);
-    const double d1 = PointDistance(crossing.p1, P).d;
-    const double d2 = PointDistance(crossing.p2, P).d;
-    const PlanePoint Q = d1 < d2 ? crossing.p1 : crossing.p2;
-    const double d = d1 < d2 ? d1 : d2;
-
-    pic.foreColor = PenConvention::kResult;
-    DrawSegment(pic, P, Q);
-    PenConvention::GuidePen(pic);
-    pic.Line(Q.x, Q.y, centre.x, centre.y);
-    DrawPointDot(pic, Q);
-    result.text = NumberText(RoundHalfEven2(d));
-    request.Lower();
-  });
+  const auto& [line, C] = *given;
+  const double r = geo::RadiusTouchingLine(line, C);
+  // The circle keeps the 1-pixel pen the guides left.
+  DrawingArea& pic = Picture1();
+  pic.foreColor = PenConvention::kResult;
+  pic.drawStyle = PenStyle::Solid;
+  pic.fillTransparent = true;
+  pic.Circle(C.x, C.y, r);
+  result.text = CentreRadiusCircleText({C.x, C.y, r}, false);
+  run.Solved();
 }
 
-void Form6::Resolver3_Click() {
-  RequestSolve(SolveRequested, [this] { Dados3_Click(); });
-}
+void Form6::CircleThroughPoints(ProblemRun& run) {
+  // The three results keep their last values until a new circle is found.
+  const geo::Point p1 = run.InputPoint("Abcissa9", "Ordenada9");
+  const geo::Point p2 = run.InputPoint("Abcissa10", "Ordenada10");
+  const geo::Point p3 = run.InputPoint("Abcissa11", "Ordenada11");
 
-void Form6::Dados6_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    Control& result = (*this)["Resultado3"];
-    ResultReset(result);
-    const auto line = LineEquationToCoefficients(*this, (*this)["Text5"]);
-    if (!line) return;
-    StoreSharedCoefficients(*line);
-    InputBoxes input(*this);
-    const double xc = input("Abcissa6");
-    const double yc = input("Ordenada6");
-    const PlanePoint C{xc, yc};
+  DrawPlane();
+  DrawingArea& pic = Picture1();
+  pic.foreColor = PenConvention::kData;
+  pic.drawStyle = PenStyle::Solid;
+  DrawPointDot(pic, p1);
+  DrawPointDot(pic, p2);
+  DrawPointDot(pic, p3);
+  DrawAxisGuides(pic, p1);
+  DrawAxisGuides(pic, p2);
+  DrawAxisGuides(pic, p3);
+  if (!run.Solving()) return;
 
-    DrawPlane();
-    DrawingArea& pic = Picture1();
-    PenConvention::LinePen(pic);
-    pic.foreColor = PenConvention::kData;
-    DrawLineFromCoefs();
-    DrawPointWithAxisGuides(pic, C);
-    if (!request.Solving()) return;
+  if (geo::ThreePointDeterminant(p1, p2, p3) == 0) {
+    Say({"Os pontos não definem uma circunferência", kApplicationTitle});
+    return;
+  }
+  const geo::ThreePointCircle found = geo::CircleThroughThreePoints(p1, p2, p3);
+  const double r = geo::Radius(found);
+  const geo::Point centre = found.centre;
 
-    // A horizontal or vertical line gives the distance without a square root.
-    const auto& [a, b, c] = *line;
-    double r = 0;
-    if (a == 0) {
-      r = std::fabs(ck::Add(yc, ck::Div(c, b)));
-    } else if (b == 0) {
-      r = std::fabs(ck::Add(xc, ck::Div(c, a)));
-    } else {
-      r = PointLineDistance(*line, C);
-    }
-    // The circle keeps the 1-pixel pen the guides left.
-    pic.foreColor = PenConvention::kResult;
-    pic.drawStyle = PenStyle::Solid;
-    pic.fillTransparent = true;
-    pic.Circle(xc, yc, r);
-    CentreRadiusCircleText(result, {xc, yc, r}, false);
-    request.Lower();
-  });
-}
-
-void Form6::Resolver6_Click() {
-  RequestSolve(SolveRequested, [this] { Dados6_Click(); });
-}
-
-void Form6::Dados7_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    // The three results keep their last values until a new circle is found.
-    InputBoxes input(*this);
-    const double x1 = input("Abcissa9");
-    const double y1 = input("Ordenada9");
-    const double x2 = input("Abcissa10");
-    const double y2 = input("Ordenada10");
-    const double x3 = input("Abcissa11");
-    const double y3 = input("Ordenada11");
-    const PlanePoint p1{x1, y1}, p2{x2, y2}, p3{x3, y3};
-
-    DrawPlane();
-    DrawingArea& pic = Picture1();
-    pic.foreColor = PenConvention::kData;
-    pic.drawStyle = PenStyle::Solid;
-    DrawPointDot(pic, p1);
-    DrawPointDot(pic, p2);
-    DrawPointDot(pic, p3);
-    DrawAxisGuides(pic, p1);
-    DrawAxisGuides(pic, p2);
-    DrawAxisGuides(pic, p3);
-    if (!request.Solving()) return;
-
-    if (ThreePointDeterminant(p1, p2, p3) == 0) {
-      InformationBox("Os pontos não definem uma circunferência", ProgramTitle);
-      return;
-    }
-    const ThreePointCircle found = CircleThroughThreePoints(p1, p2, p3);
-    const double r = ck::Div(ck::Sqrt(ck::Sub(ck::Add(ck::Mul(found.D, found.D), ck::Mul(found.E, found.E)), ck::Mul(4, found.F))), 2);
-    const PlanePoint centre = found.centre;
-
-    DrawCircleOutline(pic, {centre.x, centre.y, r}, PenConvention::kResult);
-    pic.foreColor = PenConvention::kResult;
-    DrawAxisGuides(pic, centre);
-    DrawPointDot(pic, centre);
-    (*this)["Resultado4"].text = PointResultText(centre);
-    (*this)["Resultado5"].text = NumberText(RoundHalfEven2(r));
-    (*this)["Resultado6"].text = GeneralCircleText(found.D, found.E, found.F);
-    request.Lower();
-  });
-}
-
-void Form6::Resolver7_Click() {
-  RequestSolve(SolveRequested, [this] { Dados7_Click(); });
+  DrawCircleOutline(pic, {centre.x, centre.y, r}, PenConvention::kResult);
+  pic.foreColor = PenConvention::kResult;
+  DrawAxisGuides(pic, centre);
+  DrawPointDot(pic, centre);
+  (*this)["Resultado4"].text = PointResultText(centre);
+  (*this)["Resultado5"].text = NumberText(RoundHalfEven2(r));
+  (*this)["Resultado6"].text = GeneralCircleText(found.D, found.E, found.F);
+  run.Solved();
 }
 
 }  // namespace vl

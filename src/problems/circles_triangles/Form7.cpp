@@ -1,15 +1,11 @@
 #include "Form7.h"
 
-#include "Checked.h"
-#include "CircleCircle.h"
-#include "CircleReader.h"
-#include "CircleTangency.h"
-#include "InlineLineText.h"
-#include "LineReader.h"
+#include "Circles.h"
 #include "Palette.h"
 #include "ProblemDrawing.h"
 #include "ProblemLayout.h"
-#include "ProblemMechanics.h"
+#include "ResultTexts.h"
+#include "SharedLine.h"
 
 namespace vl {
 
@@ -88,170 +84,134 @@ std::vector<ControlDecl> Layout() {
 
 }  // namespace
 
-Form7::Form7() : TopicWindow(TopicConfigFor("Form7")) {
+Form7::Form7() : ProblemWindow(TopicConfigFor("Form7")) {
   AddAll(Layout());
-  On("Dados1", Event::Click, [this] { Dados1_Click(); });
-  On("Resolver1", Event::Click, [this] { Resolver1_Click(); });
-  On("Dados11", Event::Click, [this] { Dados11_Click(); });
-  On("Resolver11", Event::Click, [this] { Resolver11_Click(); });
-  On("Dados3", Event::Click, [this] { Dados3_Click(); });
-  On("Resolver3", Event::Click, [this] { Resolver3_Click(); });
+  Problem("Dados1", "Resolver1", &Form7::CirclesIntersection);
+  Problem("Dados11", "Resolver11", &Form7::CircleThroughPTangentAtQ);
+  Problem("Dados3", "Resolver3", &Form7::TangentsFromPoint);
 }
 
-void Form7::Dados1_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    Control& resultA = (*this)["Resultado1"];
-    Control& resultB = (*this)["Resultado2"];
-    ResultReset(resultA);
-    ResultReset(resultB);
-    DrawPlane();
+void Form7::CirclesIntersection(ProblemRun& run) {
+  Control& resultA = (*this)["Resultado1"];
+  Control& resultB = (*this)["Resultado2"];
+  ResultReset(resultA);
+  ResultReset(resultB);
+  DrawPlane();
 
-    const auto first = CircleEquationToCoefficients(
-        *this, (*this)["Text6"],
-        {"A primeira equação não representa uma circunferência.", "A primeira equação representa um ponto."});
-    if (!first) return;
-    const auto second = CircleEquationToCoefficients(
-        *this, (*this)["Text7"],
-        {"A segunda equação não representa uma circunferência.", "A segunda equação representa um ponto."});
-    if (!second) return;
+  const auto first = ReadCircleBox("Text6", {"A primeira equação não representa uma circunferência.",
+                                              "A primeira equação representa um ponto."});
+  if (!first) return;
+  const auto second = ReadCircleBox("Text7", {"A segunda equação não representa uma circunferência.",
+                                               "A segunda equação representa um ponto."});
+  if (!second) return;
 
-    // The common points are found before anything is drawn: the same circle twice fails here.
-    const CircleCircleCrossings crossing = CircleCircleIntersection(*first, *second);
-    DrawingArea& pic = Picture1();
-    const PlanePoint centre1{first->h, first->k};
-    const PlanePoint centre2{second->h, second->k};
+  // The common points are found before anything is drawn: the same circle twice fails here.
+  const geo::CircleCrossings crossing = geo::Intersect(*first, *second);
+  DrawingArea& pic = Picture1();
+  const geo::Point centre1 = geo::Centre(*first);
+  const geo::Point centre2 = geo::Centre(*second);
+  pic.foreColor = PenConvention::kData;
+  PenConvention::LinePen(pic);
+  DrawCircleOutline(pic, *first);
+  DrawCircleOutline(pic, *second);
+  DrawPointDot(pic, centre1);
+  DrawPointDot(pic, centre2);
+  DrawAxisGuides(pic, centre1);
+  DrawAxisGuides(pic, centre2);
+  if (crossing.K < 0) {
+    Say({"As circunferências não se intersectam.", kApplicationTitleLower});
+    return;
+  }
+  if (!run.Solving()) return;
+
+  pic.foreColor = PenConvention::kResult;
+  DrawPointDot(pic, crossing.a);
+  DrawPointDot(pic, crossing.b);
+  DrawAxisGuides(pic, crossing.a);
+  DrawAxisGuides(pic, crossing.b);
+  if (crossing.K == 0) Say({"As circunferências são tangentes.", kApplicationTitleLower});
+  resultA.text = PointResultText(crossing.a);
+  resultB.text = PointResultText(crossing.b);
+  run.Solved();
+}
+
+void Form7::CircleThroughPTangentAtQ(ProblemRun& run) {
+  Control& result = (*this)["Resultado3"];
+  ResultReset(result);
+  DrawPlane();
+
+  const auto line = ReadLineBox("Text12");
+  if (!line) return;
+  shared::StoreLine(*line);
+  const geo::Point p = run.InputPoint("Abcissa1", "Ordenada1");
+  const geo::Point q = run.InputPoint("Abcissa2", "Ordenada2");
+
+  DrawingArea& pic = Picture1();
+  pic.foreColor = PenConvention::kData;
+  DrawAxisGuides(pic, p);
+  DrawAxisGuides(pic, q);
+  PenConvention::LinePen(pic);
+  PlotLine(*line);
+  DrawPointDot(pic, p);
+  DrawPointDot(pic, q);
+
+  if (!geo::OnLine(*line, q)) {
+    Say({"O ponto Q não pertence à recta.", kApplicationTitleLower});
+    return;
+  }
+  if (!run.Solving()) return;
+
+  const geo::Point centre = geo::CentreTouchingLineAt(*line, p, q);
+  const geo::Circle circle{centre.x, centre.y, geo::PointDistance(centre, p).d};
+  pic.foreColor = PenConvention::kResult;
+  PenConvention::LinePen(pic);
+  DrawCircleOutline(pic, circle);
+  result.text = CentreRadiusCircleText(circle, true);
+  run.Solved();
+}
+
+void Form7::TangentsFromPoint(ProblemRun& run) {
+  Control& first = (*this)["Resultado4"];
+  Control& second = (*this)["Resultado5"];
+  ResultReset(first);
+  ResultReset(second);
+  DrawPlane();
+
+  const auto circle = ReadCircleBox("Text9");
+  if (!circle) return;
+  const geo::Point p = run.InputPoint("Abcissa4", "Ordenada4");
+  const geo::Point centre = geo::Centre(*circle);
+
+  DrawingArea& pic = Picture1();
+  if (geo::PointDistance(p, centre).d <= circle->r) {
     pic.foreColor = PenConvention::kData;
     PenConvention::LinePen(pic);
-    DrawCircleOutline(pic, *first);
-    DrawCircleOutline(pic, *second);
-    DrawPointDot(pic, centre1);
-    DrawPointDot(pic, centre2);
-    DrawAxisGuides(pic, centre1);
-    DrawAxisGuides(pic, centre2);
-    if (crossing.K < 0) {
-      InformationBox("As circunferências não se intersectam.", ProgramTitleLower);
-      return;
-    }
-    if (!request.Solving()) return;
-
-    pic.foreColor = PenConvention::kResult;
-    DrawPointDot(pic, crossing.a);
-    DrawPointDot(pic, crossing.b);
-    DrawAxisGuides(pic, crossing.a);
-    DrawAxisGuides(pic, crossing.b);
-    if (crossing.K == 0) InformationBox("As circunferências são tangentes.", ProgramTitleLower);
-    resultA.text = PointResultText(crossing.a);
-    resultB.text = PointResultText(crossing.b);
-    request.Lower();
-  });
-}
-
-void Form7::Resolver1_Click() {
-  RequestSolve(SolveRequested, [this] { Dados1_Click(); });
-}
-
-void Form7::Dados11_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    Control& result = (*this)["Resultado3"];
-    ResultReset(result);
-    DrawPlane();
-
-    const auto line = LineEquationToCoefficients(*this, (*this)["Text12"]);
-    if (!line) return;
-    StoreSharedCoefficients(*line);
-    InputBoxes input(*this);
-    const double xP = input("Abcissa1");
-    const double yP = input("Ordenada1");
-    const double xQ = input("Abcissa2");
-    const double yQ = input("Ordenada2");
-    const PlanePoint p{xP, yP};
-    const PlanePoint q{xQ, yQ};
-
-    DrawingArea& pic = Picture1();
-    pic.foreColor = PenConvention::kData;
-    DrawAxisGuides(pic, p);
-    DrawAxisGuides(pic, q);
-    PenConvention::LinePen(pic);
-    DrawLineFromCoefs();
-    DrawPointDot(pic, p);
-    DrawPointDot(pic, q);
-
-    namespace ck = checked;
-    if (ck::Add(ck::Add(ck::Mul(line->a, xQ), ck::Mul(line->b, yQ)), line->c) != 0) {
-      InformationBox("O ponto Q não pertence à recta.", ProgramTitleLower);
-      return;
-    }
-    if (!request.Solving()) return;
-
-    const PlanePoint centre = CentreTouchingLineAt(*line, p, q);
-    const CircleData circle{centre.x, centre.y, PointDistance(centre, p).d};
-    pic.foreColor = PenConvention::kResult;
-    PenConvention::LinePen(pic);
-    DrawCircleOutline(pic, circle);
-    CentreRadiusCircleText(result, circle, true);
-    request.Lower();
-  });
-}
-
-void Form7::Resolver11_Click() {
-  RequestSolve(SolveRequested, [this] { Dados11_Click(); });
-}
-
-void Form7::Dados3_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    Control& first = (*this)["Resultado4"];
-    Control& second = (*this)["Resultado5"];
-    ResultReset(first);
-    ResultReset(second);
-    DrawPlane();
-
-    const auto circle = CircleEquationToCoefficients(*this, (*this)["Text9"]);
-    if (!circle) return;
-    InputBoxes input(*this);
-    const double xP = input("Abcissa4");
-    const double yP = input("Ordenada4");
-    const PlanePoint p{xP, yP};
-    const PlanePoint centre{circle->h, circle->k};
-
-    DrawingArea& pic = Picture1();
-    if (PointDistance(p, centre).d <= circle->r) {
-      pic.foreColor = PenConvention::kData;
-      PenConvention::LinePen(pic);
-      DrawCircleOutline(pic, *circle);
-      DrawPointDot(pic, centre);
-      DrawPointDot(pic, p);
-      DrawAxisGuides(pic, centre);
-      DrawAxisGuides(pic, p);
-      InformationBox("O ponto não é exterior à circunferência.", ProgramTitleLower);
-      return;
-    }
-
-    const LineCoefficients tangent1 = TangentFromPoint(*circle, p, Tangent::First);
-    StoreSharedCoefficients(tangent1);
-    pic.foreColor = PenConvention::kData;
+    DrawCircleOutline(pic, *circle);
     DrawPointDot(pic, centre);
     DrawPointDot(pic, p);
     DrawAxisGuides(pic, centre);
     DrawAxisGuides(pic, p);
-    PenConvention::LinePen(pic);
-    DrawCircleOutline(pic, *circle);
-    if (!request.Solving()) return;
+    Say({"O ponto não é exterior à circunferência.", kApplicationTitleLower});
+    return;
+  }
 
-    // Each tangent keeps its own text: the first written inline, the second by the general routine.
-    pic.foreColor = PenConvention::kResult;
-    DrawLineFromCoefs();
-    InlineLineEquationText(first);
-    const LineCoefficients tangent2 = TangentFromPoint(*circle, p, Tangent::Second);
-    LineResultOutput(*this, tangent2.a, tangent2.b, tangent2.c, second);
-    request.Lower();
-  });
-}
+  const geo::Line tangent1 = geo::TangentFromPoint(*circle, p, geo::Side::First);
+  shared::StoreLine(tangent1);
+  pic.foreColor = PenConvention::kData;
+  DrawPointDot(pic, centre);
+  DrawPointDot(pic, p);
+  DrawAxisGuides(pic, centre);
+  DrawAxisGuides(pic, p);
+  PenConvention::LinePen(pic);
+  DrawCircleOutline(pic, *circle);
+  if (!run.Solving()) return;
 
-void Form7::Resolver3_Click() {
-  RequestSolve(SolveRequested, [this] { Dados3_Click(); });
+  // Each tangent keeps its own text: the first written inline, the second by the general routine.
+  pic.foreColor = PenConvention::kResult;
+  PlotLine(tangent1);
+  first.text = shared::PublishInlineEquation(tangent1);
+  ShowLineResult(geo::TangentFromPoint(*circle, p, geo::Side::Second), second);
+  run.Solved();
 }
 
 }  // namespace vl

@@ -1,33 +1,28 @@
 #pragma once
 // The triangle window: the notable points of a triangle, its area, and whether it has a right
 // angle.
-#include "ProblemDrawing.h"
-#include "TopicWindow.h"
+#include "ProblemWindow.h"
 
 namespace vl {
 
-class Form9 : public TopicWindow {
+class Form9 : public ProblemWindow {
  public:
   Form9();
 
-  void Dados4_Click();
-  void Resolver4_Click();
-  void Dados5_Click();
-  void Resolver5_Click();
-  void Dados7_Click();
-  void Resolver7_Click();
-
  private:
   struct Vertices {
-    PlanePoint A, B, C;
+    geo::Point A, B, C;
   };
+  void NotablePoint(ProblemRun& run);
+  void Area(ProblemRun& run);
+  void RightTriangle(ProblemRun& run);
   // The six boxes of a frame in the order A x, A y, B x, B y, C x, C y.
-  Vertices ReadVertices(const char* const (&boxes)[6]);
+  Vertices ReadVertices(ProblemRun& run, const char* const (&boxes)[6]);
   // Each marks its point in red with its construction lines and answers the point.
-  PlanePoint DrawCircumcentre(const Vertices& v);
-  PlanePoint DrawIncentre(const Vertices& v);
-  PlanePoint DrawOrthocentre(const Vertices& v);
-  PlanePoint DrawCentroid(const Vertices& v);
+  geo::Point DrawCircumcentre(const Vertices& v);
+  geo::Point DrawIncentre(const Vertices& v);
+  geo::Point DrawOrthocentre(const Vertices& v);
+  geo::Point DrawCentroid(const Vertices& v);
 };
 
 }  // namespace vl

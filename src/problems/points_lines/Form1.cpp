@@ -1,16 +1,12 @@
 #include "Form1.h"
 
-#include "Checked.h"
-#include "Module1.h"
+#include "Lines.h"
 #include "ProblemDrawing.h"
 #include "ProblemLayout.h"
-#include "ProblemMechanics.h"
+#include "ResultTexts.h"
+#include "SharedLine.h"
 
 namespace vl {
-
-using Module1::CoefA;
-using Module1::CoefB;
-using Module1::CoefC;
 
 namespace {
 
@@ -63,139 +59,104 @@ std::vector<ControlDecl> Layout() {
   return t;
 }
 
+// The points window keeps each coordinate in the shared cells as it reads it: the first point's x
+// and y in CoefA and CoefB, the second point's x in CoefC.
+struct TwoPoints {
+  geo::Point a, b;
+};
+TwoPoints ReadTwoPoints(ProblemRun& run, const char* x1, const char* y1, const char* x2, const char* y2) {
+  geo::CoefficientWatch& cells = shared::Cells();
+  TwoPoints out;
+  out.a.x = run.Input(x1);
+  cells.A(out.a.x);
+  out.a.y = run.Input(y1);
+  cells.B(out.a.y);
+  out.b.x = run.Input(x2);
+  cells.C(out.b.x);
+  out.b.y = run.Input(y2);
+  return out;
+}
+
 }  // namespace
 
-Form1::Form1() : TopicWindow(TopicConfigFor("Form1")) {
+Form1::Form1() : ProblemWindow(TopicConfigFor("Form1")) {
   AddAll(Layout());
-  On("Resolver1", Event::Click, [this] { Resolver1_Click(); });
-  On("Dados3", Event::Click, [this] { Dados3_Click(); });
-  On("Resolver3", Event::Click, [this] { Resolver3_Click(); });
-  On("Dados6", Event::Click, [this] { Dados6_Click(); });
-  On("Resolver6", Event::Click, [this] { Resolver6_Click(); });
-  On("Dados7", Event::Click, [this] { Dados7_Click(); });
-  On("Resolver7", Event::Click, [this] { Resolver7_Click(); });
+  Action("Resolver1", &Form1::PointAlone);
+  Problem("Dados3", "Resolver3", &Form1::SegmentMidpoint);
+  Problem("Dados6", "Resolver6", &Form1::PointsDistance);
+  Problem("Dados7", "Resolver7", &Form1::SegmentBisector);
 }
 
-// The coordinates read go through the shared cells: the first point's x and y in CoefA and CoefB,
-// the second point's x in CoefC.
+void Form1::PointAlone(ProblemRun& run) {
+  geo::CoefficientWatch& cells = shared::Cells();
+  geo::Point p;
+  p.x = run.Input("Abcissa1");
+  cells.A(p.x);
+  p.y = run.Input("Ordenada1");
+  cells.B(p.y);
 
-void Form1::Resolver1_Click() {
-  HandlerErrorBox([&] {
-    InputBoxes input(*this);
-    CoefA = input("Abcissa1");
-    CoefB = input("Ordenada1");
-    const PlanePoint p{CoefA.Number(), CoefB.Number()};
-
-    DrawPlane();
-    DrawingArea& pic = Picture1();
-    pic.foreColor = PenConvention::kResult;
-    DrawPointWithAxisGuides(pic, p);
-    PrintCoordinateLabels(*this, {p});
-  });
+  DrawPlane();
+  DrawingArea& pic = Picture1();
+  pic.foreColor = PenConvention::kResult;
+  DrawPointWithAxisGuides(pic, p);
+  PrintCoordinateLabels(*this, {p});
 }
 
-void Form1::Dados3_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    InputBoxes input(*this);
-    CoefA = input("Abcissa2");
-    CoefB = input("Ordenada2");
-    CoefC = input("Abcissa3");
-    const double y2 = input("Ordenada3");
-    const PlanePoint a{CoefA.Number(), CoefB.Number()};
-    const PlanePoint b{CoefC.Number(), y2};
+void Form1::SegmentMidpoint(ProblemRun& run) {
+  const auto [a, b] = ReadTwoPoints(run, "Abcissa2", "Ordenada2", "Abcissa3", "Ordenada3");
 
-    DrawPlane();
-    DrawingArea& pic = Picture1();
-    pic.foreColor = PenConvention::kData;
-    DrawSegment(pic, a, b);
-    DrawPointDot(pic, a);
-    DrawPointDot(pic, b);
-    DrawAxisGuides(pic, a);
-    DrawAxisGuides(pic, b);
-    PrintCoordinateLabels(*this, {a, b});
+  DrawPlane();
+  DrawingArea& pic = Picture1();
+  pic.foreColor = PenConvention::kData;
+  DrawSegment(pic, a, b);
+  DrawPointDot(pic, a);
+  DrawPointDot(pic, b);
+  DrawAxisGuides(pic, a);
+  DrawAxisGuides(pic, b);
+  PrintCoordinateLabels(*this, {a, b});
+  if (!run.Solving()) return;
 
-    if (request.Solving()) {
-      const PlanePoint m = Midpoint(a, b);
-      pic.foreColor = PenConvention::kResult;
-      DrawPointWithAxisGuides(pic, m);
-      PrintCoordinateLabels(*this, {m});
-      (*this)["Resultado1"].text = PointResultText(m);
-      request.Lower();
-    }
-  });
+  const geo::Point m = geo::Midpoint(a, b);
+  pic.foreColor = PenConvention::kResult;
+  DrawPointWithAxisGuides(pic, m);
+  PrintCoordinateLabels(*this, {m});
+  (*this)["Resultado1"].text = PointResultText(m);
+  run.Solved();
 }
 
-void Form1::Resolver3_Click() {
-  RequestSolve(SolveRequested, [this] { Dados3_Click(); });
+void Form1::PointsDistance(ProblemRun& run) {
+  const auto [a, b] = ReadTwoPoints(run, "Abcissa4", "Ordenada4", "Abcissa5", "Ordenada5");
+
+  DrawPlane();
+  DrawingArea& pic = Picture1();
+  pic.foreColor = PenConvention::kData;
+  DrawPointWithAxisGuides(pic, a);
+  DrawPointWithAxisGuides(pic, b);
+  PrintCoordinateLabels(*this, {a, b});
+  if (!run.Solving()) return;
+
+  pic.foreColor = PenConvention::kResult;
+  DrawSegment(pic, a, b);
+  (*this)["Resultado2"].text = RadicalDistanceText(geo::PointDistance(a, b), "Sqr(");
+  run.Solved();
 }
 
-void Form1::Dados6_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    InputBoxes input(*this);
-    CoefA = input("Abcissa4");
-    CoefB = input("Ordenada4");
-    CoefC = input("Abcissa5");
-    const double y2 = input("Ordenada5");
-    const PlanePoint a{CoefA.Number(), CoefB.Number()};
-    const PlanePoint b{CoefC.Number(), y2};
+void Form1::SegmentBisector(ProblemRun& run) {
+  const auto [a, b] = ReadTwoPoints(run, "Abcissa6", "Ordenada6", "Abcissa7", "Ordenada7");
 
-    DrawPlane();
-    DrawingArea& pic = Picture1();
-    pic.foreColor = PenConvention::kData;
-    DrawPointWithAxisGuides(pic, a);
-    DrawPointWithAxisGuides(pic, b);
-    PrintCoordinateLabels(*this, {a, b});
+  DrawPlane();
+  DrawingArea& pic = Picture1();
+  pic.foreColor = PenConvention::kData;
+  DrawPointDot(pic, a);
+  DrawPointDot(pic, b);
+  DrawSegment(pic, a, b);
+  DrawAxisGuides(pic, a);
+  DrawAxisGuides(pic, b);
+  PrintCoordinateLabels(*this, {a, b});
+  if (!run.Solving()) return;
 
-    if (request.Solving()) {
-      pic.foreColor = PenConvention::kResult;
-      DrawSegment(pic, a, b);
-      (*this)["Resultado2"].text = RadicalDistanceText(PointDistance(a, b), "Sqr(");
-      request.Lower();
-    }
-  });
-}
-
-void Form1::Resolver6_Click() {
-  RequestSolve(SolveRequested, [this] { Dados6_Click(); });
-}
-
-void Form1::Dados7_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    InputBoxes input(*this);
-    CoefA = input("Abcissa6");
-    CoefB = input("Ordenada6");
-    CoefC = input("Abcissa7");
-    const double y2 = input("Ordenada7");
-    const PlanePoint a{CoefA.Number(), CoefB.Number()};
-    const PlanePoint b{CoefC.Number(), y2};
-
-    DrawPlane();
-    DrawingArea& pic = Picture1();
-    pic.foreColor = PenConvention::kData;
-    DrawPointDot(pic, a);
-    DrawPointDot(pic, b);
-    DrawSegment(pic, a, b);
-    DrawAxisGuides(pic, a);
-    DrawAxisGuides(pic, b);
-    PrintCoordinateLabels(*this, {a, b});
-
-    if (request.Solving()) {
-      // The points equally far from A and B.
-      using checked::Mul, checked::Pow, checked::Sub;
-      const double la = Sub(Mul(2, b.x), Mul(2, a.x));
-      const double lb = Sub(Mul(2, b.y), Mul(2, a.y));
-      const double lc = Sub(Sub(checked::Add(Pow(a.x, 2), Pow(a.y, 2)), Pow(b.x, 2)), Pow(b.y, 2));
-      LineResultOutput(*this, la, lb, lc, (*this)["Resultado3"]);
-      request.Lower();
-    }
-  });
-}
-
-void Form1::Resolver7_Click() {
-  RequestSolve(SolveRequested, [this] { Dados7_Click(); });
+  ShowLineResult(geo::PerpendicularBisector(a, b), (*this)["Resultado3"]);
+  run.Solved();
 }
 
 }  // namespace vl

@@ -1,21 +1,19 @@
 #pragma once
 // The points window: representation of a point, midpoint of a segment, distance between two
 // points and perpendicular bisector of a segment.
-#include "TopicWindow.h"
+#include "ProblemWindow.h"
 
 namespace vl {
 
-class Form1 : public TopicWindow {
+class Form1 : public ProblemWindow {
  public:
   Form1();
 
-  void Resolver1_Click();
-  void Dados3_Click();
-  void Resolver3_Click();
-  void Dados6_Click();
-  void Resolver6_Click();
-  void Dados7_Click();
-  void Resolver7_Click();
+ private:
+  void PointAlone(ProblemRun& run);
+  void SegmentMidpoint(ProblemRun& run);
+  void PointsDistance(ProblemRun& run);
+  void SegmentBisector(ProblemRun& run);
 };
 
 }  // namespace vl

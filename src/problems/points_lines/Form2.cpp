@@ -1,16 +1,11 @@
 #include "Form2.h"
 
-#include "LineConstructions.h"
-#include "LineReader.h"
-#include "Module1.h"
+#include "Lines.h"
 #include "ProblemDrawing.h"
 #include "ProblemLayout.h"
-#include "ProblemMechanics.h"
+#include "SharedLine.h"
 
 namespace vl {
-
-using Module1::CoefA;
-using Module1::CoefB;
 
 namespace {
 
@@ -71,136 +66,79 @@ std::vector<ControlDecl> Layout() {
 
 }  // namespace
 
-Form2::Form2() : TopicWindow(TopicConfigFor("Form2")) {
+Form2::Form2() : ProblemWindow(TopicConfigFor("Form2")) {
   AddAll(Layout());
-  On("Command3", Event::Click, [this] { Command3_Click(); });
-  On("Dados1", Event::Click, [this] { Dados1_Click(); });
-  On("Resolver1", Event::Click, [this] { Resolver1_Click(); });
-  On("Dados4", Event::Click, [this] { Dados4_Click(); });
-  On("Resolver4", Event::Click, [this] { Resolver4_Click(); });
-  On("Dados5", Event::Click, [this] { Dados5_Click(); });
-  On("Resolver5", Event::Click, [this] { Resolver5_Click(); });
+  Action("Command3", &Form2::LineOfEquation);
+  Problem("Dados1", "Resolver1", &Form2::LineThroughPoints);
+  Problem("Dados4", "Resolver4", &Form2::ParallelThroughPoint);
+  Problem("Dados5", "Resolver5", &Form2::PerpendicularThroughPoint);
 }
 
-void Form2::Command3_Click() {
-  HandlerErrorBox([&] {
-    const auto line = LineEquationToCoefficients(*this, (*this)["Text1"]);
-    if (!line) return;
-    StoreSharedCoefficients(*line);
+void Form2::LineOfEquation(ProblemRun&) {
+  const auto line = ReadLineBox("Text1");
+  if (!line) return;
+  shared::StoreLine(*line);
 
-    DrawPlane();
-    DrawingArea& pic = Picture1();
-    PenConvention::LinePen(pic);
-    pic.foreColor = PenConvention::kResult;
-    DrawLineFromCoefs();
-  });
+  DrawPlane();
+  DrawingArea& pic = Picture1();
+  PenConvention::LinePen(pic);
+  pic.foreColor = PenConvention::kResult;
+  PlotLine(*line);
 }
 
-void Form2::Dados1_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    DrawPlane();
-    ResultReset((*this)["Resultado1"]);
-    InputBoxes input(*this);
-    const double x1 = input("Abcissa1");
-    const double y1 = input("Ordenada1");
-    const double x2 = input("Abcissa2");
-    const double y2 = input("Ordenada2");
-    const PlanePoint a{x1, y1};
-    const PlanePoint b{x2, y2};
+void Form2::LineThroughPoints(ProblemRun& run) {
+  DrawPlane();
+  ResultReset((*this)["Resultado1"]);
+  const geo::Point a = run.InputPoint("Abcissa1", "Ordenada1");
+  const geo::Point b = run.InputPoint("Abcissa2", "Ordenada2");
 
-    LineThroughTwoPoints(a, b);
-    if (CoefA.Number() == 0 && CoefB.Number() == 0) {
-      InformationBox("Não há recta nessas condições. Altere as coordenadas dos pontos.", ProgramTitleLower);
-      return;
-    }
+  const geo::Line line = geo::LineThrough(a, b, &shared::Cells());
+  if (!geo::IsLine(line)) {
+    Say({"Não há recta nessas condições. Altere as coordenadas dos pontos.", kApplicationTitleLower});
+    return;
+  }
 
-    DrawingArea& pic = Picture1();
-    pic.foreColor = PenConvention::kData;
-    DrawPointDot(pic, a);
-    DrawPointDot(pic, b);
-    DrawAxisGuides(pic, a);
-    DrawAxisGuides(pic, b);
-    PrintCoordinateLabels(*this, {a, b});
+  DrawingArea& pic = Picture1();
+  pic.foreColor = PenConvention::kData;
+  DrawPointDot(pic, a);
+  DrawPointDot(pic, b);
+  DrawAxisGuides(pic, a);
+  DrawAxisGuides(pic, b);
+  PrintCoordinateLabels(*this, {a, b});
+  if (!run.Solving()) return;
 
-    if (request.Solving()) {
-      LineResultOutput(*this, (*this)["Resultado1"]);
-      request.Lower();
-    }
-  });
+  ShowLineResult(line, (*this)["Resultado1"]);
+  run.Solved();
 }
 
-void Form2::Resolver1_Click() {
-  RequestSolve(SolveRequested, [this] { Dados1_Click(); });
+void Form2::ParallelThroughPoint(ProblemRun& run) {
+  ResultReset((*this)["Resultado2"]);
+  const auto given = ReadAndDrawLineAndPoint(run, "Text5", "Abcissa3", "Ordenada3");
+  if (!given) return;
+  const auto& [line, p] = *given;
+  PrintCoordinateLabels(*this, {p});
+  if (!run.Solving()) return;
+
+  ShowLineResult(geo::ParallelThrough(line, p), (*this)["Resultado2"]);
+  run.Solved();
 }
 
-void Form2::Dados4_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    ResultReset((*this)["Resultado2"]);
-    const auto line = LineEquationToCoefficients(*this, (*this)["Text5"]);
-    if (!line) return;
-    StoreSharedCoefficients(*line);
-    InputBoxes input(*this);
-    const double x0 = input("Abcissa3");
-    const double y0 = input("Ordenada3");
-    const PlanePoint p{x0, y0};
+void Form2::PerpendicularThroughPoint(ProblemRun& run) {
+  ResultReset((*this)["Resultado3"]);
+  const auto given = ReadAndDrawLineAndPoint(run, "Text7", "Abcissa4", "Ordenada4");
+  if (!given) return;
+  const auto& [line, q] = *given;
+  if (!run.Solving()) return;
 
-    DrawPlane();
-    DrawingArea& pic = Picture1();
-    pic.foreColor = PenConvention::kData;
-    DrawPointWithAxisGuides(pic, p);
-    PenConvention::LinePen(pic);
-    DrawLineFromCoefs();
-    PrintCoordinateLabels(*this, {p});
-
-    if (request.Solving()) {
-      ParallelThroughPoint(p);
-      LineResultOutput(*this, (*this)["Resultado2"]);
-      request.Lower();
-    }
-  });
-}
-
-void Form2::Resolver4_Click() {
-  RequestSolve(SolveRequested, [this] { Dados4_Click(); });
-}
-
-void Form2::Dados5_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    ResultReset((*this)["Resultado3"]);
-    const auto line = LineEquationToCoefficients(*this, (*this)["Text7"]);
-    if (!line) return;
-    StoreSharedCoefficients(*line);
-    InputBoxes input(*this);
-    const double x0 = input("Abcissa4");
-    const double y0 = input("Ordenada4");
-    const PlanePoint q{x0, y0};
-
-    DrawPlane();
-    DrawingArea& pic = Picture1();
-    pic.foreColor = PenConvention::kData;
-    DrawPointWithAxisGuides(pic, q);
-    PenConvention::LinePen(pic);
-    DrawLineFromCoefs();
-
-    if (request.Solving()) {
-      pic.foreColor = PenConvention::kResult;
-      PerpendicularThroughPoint(q);
-      DrawLineFromCoefs();
-      // Q's labels come only with the solution, in the data colour.
-      pic.foreColor = PenConvention::kData;
-      PrintCoordinateLabels(*this, {q});
-      Module1::BuildLineEquationText();
-      (*this)["Resultado3"].text = Module1::EquationText;
-      request.Lower();
-    }
-  });
-}
-
-void Form2::Resolver5_Click() {
-  RequestSolve(SolveRequested, [this] { Dados5_Click(); });
+  DrawingArea& pic = Picture1();
+  pic.foreColor = PenConvention::kResult;
+  const geo::Line perpendicular = geo::PerpendicularThrough(line, q, &shared::Cells());
+  PlotLine(perpendicular);
+  // Q's labels come only with the solution, in the data colour.
+  pic.foreColor = PenConvention::kData;
+  PrintCoordinateLabels(*this, {q});
+  (*this)["Resultado3"].text = shared::PublishEquation(perpendicular);
+  run.Solved();
 }
 
 }  // namespace vl

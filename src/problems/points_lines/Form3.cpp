@@ -3,19 +3,14 @@
 #include <cmath>
 
 #include "Checked.h"
-#include "LineConstructions.h"
-#include "LineMeasures.h"
-#include "Module1.h"
+#include "Lines.h"
 #include "NumberText.h"
 #include "ProblemDrawing.h"
 #include "ProblemLayout.h"
-#include "ProblemMechanics.h"
+#include "ResultTexts.h"
+#include "SharedLine.h"
 
 namespace vl {
-
-using checked::Div;
-using checked::Mul;
-using checked::Sub;
 
 namespace {
 
@@ -76,193 +71,108 @@ std::vector<ControlDecl> Layout() {
 
 }  // namespace
 
-Form3::Form3() : TopicWindow(TopicConfigFor("Form3")) {
+Form3::Form3() : ProblemWindow(TopicConfigFor("Form3")) {
   AddAll(Layout());
-  On("Dados1", Event::Click, [this] { Dados1_Click(); });
-  On("Resolver1", Event::Click, [this] { Resolver1_Click(); });
-  On("Dados3", Event::Click, [this] { Dados3_Click(); });
-  On("Resolver3", Event::Click, [this] { Resolver3_Click(); });
-  On("Dados4", Event::Click, [this] { Dados4_Click(); });
-  On("Resolver4", Event::Click, [this] { Resolver4_Click(); });
-  On("Dados5", Event::Click, [this] { Dados5_Click(); });
-  On("Resolver5", Event::Click, [this] { Resolver5_Click(); });
+  Problem("Dados1", "Resolver1", &Form3::ParallelsDistance);
+  Problem("Dados3", "Resolver3", &Form3::LinesIntersection);
+  Problem("Dados4", "Resolver4", &Form3::PointLineDistance);
+  Problem("Dados5", "Resolver5", &Form3::LinesAngle);
 }
 
-std::optional<std::pair<LineCoefficients, LineCoefficients>> Form3::ReadAndDrawTwoLines(const std::string& first,
-                                                                                        const std::string& second) {
-  Control& box1 = (*this)[first];
-  Control& box2 = (*this)[second];
-  CleanEquationBox(box1);
-  CleanEquationBox(box2);
-  if (RejectedAsLine(box1) || RejectedAsLine(box2)) return std::nullopt;
-  const LineCoefficients line1 = ReadLineEquation(*this, box1);
-  const LineCoefficients line2 = ReadLineEquation(*this, box2);
+void Form3::ParallelsDistance(ProblemRun& run) {
+  Control& result = (*this)["Resultado2"];
+  ResultReset(result);
+  const auto lines = ReadAndDrawTwoLines("Text3", "Text4");
+  if (!lines || !run.Solving()) return;
 
-  DrawPlane();
-  DrawingArea& pic = Picture1();
-  PenConvention::LinePen(pic);
-  pic.foreColor = PenConvention::kData;
-  StoreSharedCoefficients(line1);
-  DrawLineFromCoefs();
-  StoreSharedCoefficients(line2);
-  DrawLineFromCoefs();
-  return std::pair{line1, line2};
-}
-
-void Form3::Dados1_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    Control& result = (*this)["Resultado2"];
-    ResultReset(result);
-    const auto lines = ReadAndDrawTwoLines("Text3", "Text4");
-    if (!lines) return;
-    if (!request.Solving()) return;
-
-    const auto [a1, b1, c1] = lines->first;
-    const auto [a2, b2, c2] = lines->second;
-    if (Mul(a1, b2) != Mul(a2, b1)) {
-      InformationBox("As rectas não são paralelas.", ProgramTitleLower);
-      DrawPlane();
-      return;
-    }
-
-    DrawingArea& pic = Picture1();
-    pic.foreColor = PenConvention::kResult;
-    double d = 0;
-    if (b1 == 0) {
-      // Both vertical: where they cross the x axis.
-      const double x1 = Div(-c1, a1);
-      const double x2 = Div(-c2, a2);
-      DrawPointDot(pic, {x1, 0});
-      DrawPointDot(pic, {x2, 0});
-      d = std::fabs(Sub(x2, x1));
-    } else if (a1 == 0) {
-      // Both horizontal: where they cross the y axis.
-      const double y1 = Div(-c1, b1);
-      const double y2 = Div(-c2, b2);
-      DrawPointDot(pic, {0, y1});
-      DrawPointDot(pic, {0, y2});
-      d = std::fabs(Sub(y2, y1));
-    } else {
-      // From where line 1 crosses the y axis, the foot of the perpendicular on line 2.
-      const PlanePoint p{0, Div(-c1, b1)};
-      DrawPointDot(pic, p);
-      const double a2Sq = Mul(a2, a2);
-      const double b2Sq = Mul(b2, b2);
-      const double xH = Div(Sub(Sub(Mul(b2Sq, p.x), Mul(a2, c2)), Mul(Mul(a2, b2), p.y)), checked::Add(a2Sq, b2Sq));
-      const double yH = Div(Sub(Sub(Mul(Mul(a2Sq, b2), p.y), Mul(Mul(a2, b2Sq), p.x)), Mul(b2Sq, c2)),
-                            checked::Add(Mul(a2Sq, b2), checked::Pow(b2, 3)));
-      const PlanePoint h{xH, yH};
-      DrawPointDot(pic, h);
-      PenConvention::GuidePen(pic);
-      pic.Line(p.x, p.y, h.x, h.y);
-      d = PointLineDistance(a2, b2, c2, p.x, p.y);
-    }
-    result.text = NumberText(RoundHalfEven2(d));
-    request.Lower();
-  });
-}
-
-void Form3::Resolver1_Click() {
-  RequestSolve(SolveRequested, [this] { Dados1_Click(); });
-}
-
-void Form3::Dados3_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    Control& result = (*this)["Resultado1"];
-    ResultReset(result);
-    const auto lines = ReadAndDrawTwoLines("Text1", "Text2");
-    if (!lines) return;
-    if (!request.Solving()) return;
-
-    const LineCrossing crossing = IntersectTwoLines(lines->first, lines->second);
-    if (crossing.Single()) {
-      const PlanePoint p = crossing.Point();
-      DrawingArea& pic = Picture1();
-      pic.foreColor = PenConvention::kResult;
-      DrawPointWithAxisGuides(pic, p);
-      result.text = PointResultText(p);
-    } else {
-      result.text = crossing.SameLine() ? "As rectas são coincidentes." : "As rectas são paralelas.";
-    }
-    request.Lower();
-  });
-}
-
-void Form3::Resolver3_Click() {
-  RequestSolve(SolveRequested, [this] { Dados3_Click(); });
-}
-
-void Form3::Dados4_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    Control& result = (*this)["Resultado3"];
-    ResultReset(result);
-    const auto line = LineEquationToCoefficients(*this, (*this)["Text5"]);
-    if (!line) return;
-    StoreSharedCoefficients(*line);
-    InputBoxes input(*this);
-    const double x0 = input("Abcissa1");
-    const double y0 = input("Ordenada1");
-    const PlanePoint p{x0, y0};
-
+  const auto& [l1, l2] = *lines;
+  if (!geo::Parallel(l1, l2)) {
+    Say({"As rectas não são paralelas.", kApplicationTitleLower});
     DrawPlane();
+    return;
+  }
+
+  DrawingArea& pic = Picture1();
+  pic.foreColor = PenConvention::kResult;
+  double d = 0;
+  if (l1.b == 0) {
+    // Both vertical: where they cross the x axis.
+    const double x1 = geo::XAxisCrossing(l1);
+    const double x2 = geo::XAxisCrossing(l2);
+    DrawPointDot(pic, {x1, 0});
+    DrawPointDot(pic, {x2, 0});
+    d = std::fabs(checked::Sub(x2, x1));
+  } else if (l1.a == 0) {
+    // Both horizontal: where they cross the y axis.
+    const double y1 = geo::YAxisCrossing(l1);
+    const double y2 = geo::YAxisCrossing(l2);
+    DrawPointDot(pic, {0, y1});
+    DrawPointDot(pic, {0, y2});
+    d = std::fabs(checked::Sub(y2, y1));
+  } else {
+    // From where line 1 crosses the y axis, the foot of the perpendicular on line 2.
+    const geo::Point p{0, geo::YAxisCrossing(l1)};
+    DrawPointDot(pic, p);
+    const geo::Point h = geo::PerpendicularFoot(l2, p);
+    DrawPointDot(pic, h);
+    DrawStroke(pic, p, h);
+    d = geo::PointLineDistance(l2, p);
+  }
+  result.text = NumberText(RoundHalfEven2(d));
+  run.Solved();
+}
+
+void Form3::LinesIntersection(ProblemRun& run) {
+  Control& result = (*this)["Resultado1"];
+  ResultReset(result);
+  const auto lines = ReadAndDrawTwoLines("Text1", "Text2");
+  if (!lines || !run.Solving()) return;
+
+  const geo::LineCrossing crossing = geo::Intersect(lines->first, lines->second);
+  if (crossing.Single()) {
+    const geo::Point p = crossing.At();
     DrawingArea& pic = Picture1();
-    pic.foreColor = PenConvention::kData;
-    DrawPointWithAxisGuides(pic, p);
-    PenConvention::LinePen(pic);
-    DrawLineFromCoefs();
-    if (!request.Solving()) return;
-
-    // The foot H is where the perpendicular through P meets the line.
-    PerpendicularThroughPoint(p);
-    const LineCoefficients perpendicular{Module1::CoefA.Number(), Module1::CoefB.Number(),
-                                         Module1::CoefC.Number()};
-    const PlanePoint h = IntersectTwoLines(*line, perpendicular).Point();
     pic.foreColor = PenConvention::kResult;
-    DrawSegment(pic, p, h);
-    result.text = RadicalDistanceText(PointDistance(p, h), "sqr(");
-    request.Lower();
-  });
+    DrawPointWithAxisGuides(pic, p);
+    result.text = PointResultText(p);
+  } else {
+    result.text = crossing.SameLine() ? "As rectas são coincidentes." : "As rectas são paralelas.";
+  }
+  run.Solved();
 }
 
-void Form3::Resolver4_Click() {
-  RequestSolve(SolveRequested, [this] { Dados4_Click(); });
+void Form3::PointLineDistance(ProblemRun& run) {
+  Control& result = (*this)["Resultado3"];
+  ResultReset(result);
+  const auto given = ReadAndDrawLineAndPoint(run, "Text5", "Abcissa1", "Ordenada1");
+  if (!given || !run.Solving()) return;
+
+  // The foot H is where the perpendicular through P meets the line.
+  const auto& [line, p] = *given;
+  const geo::Line perpendicular = geo::PerpendicularThrough(line, p, &shared::Cells());
+  const geo::Point h = geo::Intersect(line, perpendicular).At();
+  DrawingArea& pic = Picture1();
+  pic.foreColor = PenConvention::kResult;
+  DrawSegment(pic, p, h);
+  result.text = RadicalDistanceText(geo::PointDistance(p, h), "sqr(");
+  run.Solved();
 }
 
-void Form3::Dados5_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    Control& result = (*this)["Resultado4"];
-    ResultReset(result);
-    const auto lines = ReadAndDrawTwoLines("Text6", "Text7");
-    if (!lines) return;
-    if (!request.Solving()) return;
+void Form3::LinesAngle(ProblemRun& run) {
+  Control& result = (*this)["Resultado4"];
+  ResultReset(result);
+  const auto lines = ReadAndDrawTwoLines("Text6", "Text7");
+  if (!lines || !run.Solving()) return;
 
-    const auto [a1, b1, c1] = lines->first;
-    const auto [a2, b2, c2] = lines->second;
-    if (Mul(a1, b2) == Mul(a2, b1)) {
-      // Coincident lines get the same answer.
-      InformationBox("As rectas paralelas.", ProgramTitle);
-      DrawPlane();
-      return;
-    }
-    // Each value only when its test is reached: a right angle is known without the cross
-    // product, which may overflow where the dot product cancels to 0.
-    const double dot = checked::Add(Mul(a1, a2), Mul(b1, b2));
-    if (dot == 0) {
-      result.text = NumberText(90) + "º";
-    } else {
-      const double cross = Sub(Mul(a1, b2), Mul(a2, b1));
-      result.text = AngleDmsText(std::atan(std::fabs(Div(cross, dot))));
-    }
-    request.Lower();
-  });
-}
-
-void Form3::Resolver5_Click() {
-  RequestSolve(SolveRequested, [this] { Dados5_Click(); });
+  if (geo::Parallel(lines->first, lines->second)) {
+    // Coincident lines get the same answer.
+    Say({"As rectas paralelas.", kApplicationTitle});
+    DrawPlane();
+    return;
+  }
+  const geo::LinesAngle angle = geo::AngleBetween(lines->first, lines->second);
+  result.text = angle.right ? NumberText(90) + "º" : AngleDmsText(angle.radians);
+  run.Solved();
 }
 
 }  // namespace vl

@@ -2,22 +2,15 @@
 
 #include <cmath>
 
-#include "Checked.h"
-#include "Collinearity.h"
-#include "LineConstructions.h"
-#include "LineMeasures.h"
-#include "LineReader.h"
-#include "Module1.h"
+#include "Lines.h"
 #include "NumberText.h"
 #include "Palette.h"
 #include "ProblemDrawing.h"
 #include "ProblemLayout.h"
-#include "ProblemMechanics.h"
+#include "ResultTexts.h"
+#include "SharedLine.h"
 
 namespace vl {
-
-using Module1::CoefA;
-using Module1::CoefB;
 
 namespace {
 
@@ -91,108 +84,82 @@ std::vector<ControlDecl> Layout() {
 
 }  // namespace
 
-Form5::Form5() : TopicWindow(TopicConfigFor("Form5")) {
+Form5::Form5() : ProblemWindow(TopicConfigFor("Form5")) {
   AddAll(Layout());
-  On("Dados1", Event::Click, [this] { Dados1_Click(); });
-  On("Resolver1", Event::Click, [this] { Resolver1_Click(); });
-  On("Dados3", Event::Click, [this] { Dados3_Click(); });
-  On("Resolver3", Event::Click, [this] { Resolver3_Click(); });
-  On("Resolver6", Event::Click, [this] { Resolver6_Click(); });
+  Problem("Dados1", "Resolver1", &Form5::Collinearity);
+  Problem("Dados3", "Resolver3", &Form5::SlopeAndInclination);
+  Action("Resolver6", &Form5::RelativePosition);
 }
 
-void Form5::Dados1_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    Control& result = (*this)["Resultado1"];
-    ResultReset(result);
-    InputBoxes input(*this);
-    const double x1 = input("Abcissa1");
-    const double y1 = input("Ordenada1");
-    const double x2 = input("Abcissa2");
-    const double y2 = input("Ordenada2");
-    const double x3 = input("Abcissa3");
-    const double y3 = input("Ordenada3");
-    const PlanePoint p1{x1, y1};
-    const PlanePoint p2{x2, y2};
-    const PlanePoint p3{x3, y3};
+void Form5::Collinearity(ProblemRun& run) {
+  Control& result = (*this)["Resultado1"];
+  ResultReset(result);
+  const geo::Point p1 = run.InputPoint("Abcissa1", "Ordenada1");
+  const geo::Point p2 = run.InputPoint("Abcissa2", "Ordenada2");
+  const geo::Point p3 = run.InputPoint("Abcissa3", "Ordenada3");
 
-    DrawPlane();
-    DrawingArea& pic = Picture1();
+  DrawPlane();
+  DrawingArea& pic = Picture1();
+  pic.foreColor = PenConvention::kData;
+  DrawPointDot(pic, p1);
+  DrawPointDot(pic, p2);
+  DrawPointDot(pic, p3);
+  if (!run.Solving()) return;
+
+  // The line through the first two, as a construction line for the third.
+  const geo::Line line = geo::LineThrough(p1, p2, &shared::Cells());
+  PenConvention::GuidePen(pic);
+  pic.foreColor = PenConvention::kResult;
+  PlotLine(line);
+  result.text =
+      geo::Collinear(p1, p2, p3) ? "Os pontos estão em linha recta." : "Os pontos não estão em linha recta.";
+  run.Solved();
+}
+
+void Form5::SlopeAndInclination(ProblemRun& run) {
+  DrawPlane();
+  ResultReset((*this)["Resultado2"]);
+  ResultReset((*this)["Resultado3"]);
+  DrawingArea& pic = Picture1();
+
+  if ((*this)["Option1"].value) {
+    const geo::Point p1 = run.InputPoint("Abcissa4", "Ordenada4");
+    const geo::Point p2 = run.InputPoint("Abcissa5", "Ordenada5");
+    const geo::Line line = geo::LineThrough(p1, p2, &shared::Cells());
     pic.foreColor = PenConvention::kData;
     DrawPointDot(pic, p1);
     DrawPointDot(pic, p2);
-    DrawPointDot(pic, p3);
-    if (!request.Solving()) return;
-
-    // The line through the first two, as a construction line for the third.
-    LineThroughTwoPoints(p1, p2);
-    PenConvention::GuidePen(pic);
+    if (!run.Solving()) return;
+    PenConvention::LinePen(pic);
     pic.foreColor = PenConvention::kResult;
-    DrawLineFromCoefs();
-    result.text = CollinearityTest(p1, p2, p3) ? "Os pontos estão em linha recta."
-                                               : "Os pontos não estão em linha recta.";
-    request.Lower();
-  });
+    PlotLine(line);
+    WriteSlopeAndInclination(line);
+    run.Solved();
+  } else if ((*this)["Option2"].value) {
+    const auto line = ReadLineBox("Text9");
+    if (!line) return;
+    shared::StoreLine(*line);
+    PenConvention::LinePen(pic);
+    pic.foreColor = PenConvention::kData;
+    PlotLine(*line);
+    if (!run.Solving()) return;
+    // The given line stays blue; only the fields answer.
+    WriteSlopeAndInclination(*line);
+    run.Solved();
+  }
 }
 
-void Form5::Resolver1_Click() {
-  RequestSolve(SolveRequested, [this] { Dados1_Click(); });
-}
-
-void Form5::Dados3_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    DrawPlane();
-    ResultReset((*this)["Resultado2"]);
-    ResultReset((*this)["Resultado3"]);
-    DrawingArea& pic = Picture1();
-
-    if ((*this)["Option1"].value) {
-      InputBoxes input(*this);
-      const double x1 = input("Abcissa4");
-      const double y1 = input("Ordenada4");
-      const double x2 = input("Abcissa5");
-      const double y2 = input("Ordenada5");
-      const PlanePoint p1{x1, y1};
-      const PlanePoint p2{x2, y2};
-      LineThroughTwoPoints(p1, p2);
-      pic.foreColor = PenConvention::kData;
-      DrawPointDot(pic, p1);
-      DrawPointDot(pic, p2);
-      if (!request.Solving()) return;
-      PenConvention::LinePen(pic);
-      pic.foreColor = PenConvention::kResult;
-      DrawLineFromCoefs();
-      WriteSlopeAndInclination();
-      request.Lower();
-    } else if ((*this)["Option2"].value) {
-      const auto line = LineEquationToCoefficients(*this, (*this)["Text9"]);
-      if (!line) return;
-      StoreSharedCoefficients(*line);
-      PenConvention::LinePen(pic);
-      pic.foreColor = PenConvention::kData;
-      DrawLineFromCoefs();
-      if (!request.Solving()) return;
-      // The given line stays blue; only the fields answer.
-      WriteSlopeAndInclination();
-      request.Lower();
-    }
-  });
-}
-
-void Form5::WriteSlopeAndInclination() {
-  const double a = CoefA.Number();
-  const double b = CoefB.Number();
+void Form5::WriteSlopeAndInclination(const geo::Line& line) {
   // No line at all: its drawing has already said so, and it has neither slope nor inclination.
-  if (a == 0 && b == 0) return;
+  if (!geo::IsLine(line)) return;
   Control& slope = (*this)["Resultado2"];
   Control& inclination = (*this)["Resultado3"];
-  if (b == 0) {
+  if (line.b == 0) {
     // Vertical: no slope to write.
     inclination.text = NumberText(90) + "º";
     return;
   }
-  const double m = checked::Div(-a, b);
+  const double m = geo::Slope(line);
   slope.text = NumberText(RoundHalfEven2(m));
   const AngleDms angle = AngleDmsParts(std::atan(m));
   if (m > 0) {
@@ -205,43 +172,33 @@ void Form5::WriteSlopeAndInclination() {
   if (angle.D == 0 && angle.M == 0 && angle.S == 0) inclination.text = NumberText(0) + "º";
 }
 
-void Form5::Resolver3_Click() {
-  RequestSolve(SolveRequested, [this] { Dados3_Click(); });
-}
+void Form5::RelativePosition(ProblemRun&) {
+  Control& result = (*this)["Resultado4"];
+  ResultReset(result);
+  DrawPlane();
+  DrawingArea& pic = Picture1();
 
-void Form5::Resolver6_Click() {
-  HandlerErrorBox([&] {
-    Control& result = (*this)["Resultado4"];
-    ResultReset(result);
-    DrawPlane();
-    DrawingArea& pic = Picture1();
-
-    const auto first = LineEquationToCoefficients(*this, (*this)["Text5"]);
-    if (!first) return;
-    StoreSharedCoefficients(*first);
+  // The second box is cleaned and tested only once the first line is on the plane.
+  std::optional<geo::Line> lines[2];
+  for (int i = 0; i < 2; ++i) {
+    lines[i] = ReadLineBox(i == 0 ? "Text5" : "Text6");
+    if (!lines[i]) return;
+    shared::StoreLine(*lines[i]);
     PenConvention::LinePen(pic);
     pic.foreColor = PenConvention::kData;
-    DrawLineFromCoefs();
+    PlotLine(*lines[i]);
+  }
 
-    // The second box is cleaned and tested only once the first line is on the plane.
-    const auto second = LineEquationToCoefficients(*this, (*this)["Text6"]);
-    if (!second) return;
-    StoreSharedCoefficients(*second);
-    PenConvention::LinePen(pic);
-    pic.foreColor = PenConvention::kData;
-    DrawLineFromCoefs();
-
-    const LineCrossing crossing = IntersectTwoLines(*first, *second);
-    if (crossing.Single()) {
-      const PlanePoint p = crossing.Point();
-      result.text = "As rectas são concorrentes em ( " + NumberText(RoundHalfEven2(p.x)) + " , " +
-                    NumberText(RoundHalfEven2(p.y)) + " )";
-      pic.foreColor = PenConvention::kResult;
-      DrawPointWithAxisGuides(pic, p);
-    } else {
-      result.text = crossing.SameLine() ? "As rectas são coincidentes." : "As rectas são paralelas.";
-    }
-  });
+  const geo::LineCrossing crossing = geo::Intersect(*lines[0], *lines[1]);
+  if (crossing.Single()) {
+    const geo::Point p = crossing.At();
+    result.text = "As rectas são concorrentes em ( " + NumberText(RoundHalfEven2(p.x)) + " , " +
+                  NumberText(RoundHalfEven2(p.y)) + " )";
+    pic.foreColor = PenConvention::kResult;
+    DrawPointWithAxisGuides(pic, p);
+  } else {
+    result.text = crossing.SameLine() ? "As rectas são coincidentes." : "As rectas são paralelas.";
+  }
 }
 
 }  // namespace vl

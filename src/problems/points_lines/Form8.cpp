@@ -5,23 +5,14 @@
 #include <utility>
 #include <vector>
 
-#include "Checked.h"
-#include "InlineLineText.h"
 #include "LeadingNumber.h"
-#include "LineConstructions.h"
-#include "LineReader.h"
-#include "Module1.h"
+#include "Lines.h"
 #include "NumberText.h"
+#include "ProblemDrawing.h"
 #include "ProblemLayout.h"
+#include "SharedLine.h"
 
 namespace vl {
-
-using checked::Div;
-using checked::Mul;
-using checked::Sub;
-using Module1::CoefA;
-using Module1::CoefB;
-using Module1::CoefC;
 
 namespace {
 
@@ -99,85 +90,61 @@ std::vector<ControlDecl> Layout() {
   return t;
 }
 
-// The constant term of the line with normal (a, b) through p.
-double ConstantThrough(double a, double b, PlanePoint p) { return Sub(Mul(-a, p.x), Mul(b, p.y)); }
-
-// Degrees to radians by the arctangent of 1, in the order the two conditions write it.
-double InclinationRadians(double degrees) { return Div(Mul(degrees, std::atan(1.0)), 45); }
-double ComplementRadians(double degrees) { return Div(Mul(Mul(Sub(90, degrees), 4), std::atan(1.0)), 180); }
-
-double CheckedTan(double radians) { return checked::Finite(std::tan(radians)); }
-
 }  // namespace
 
-Form8::Form8() : TopicWindow(TopicConfigFor("Form8")) {
+Form8::Form8() : ProblemWindow(TopicConfigFor("Form8")) {
   AddAll(Layout());
-  On("Dados3", Event::Click, [this] { Dados3_Click(); });
-  On("Resolver3", Event::Click, [this] { Resolver3_Click(); });
-  On("Dados7", Event::Click, [this] { Dados7_Click(); });
-  On("Resolver7", Event::Click, [this] { Resolver7_Click(); });
+  Problem("Dados3", "Resolver3", &Form8::LineThroughPoint);
+  Problem("Dados7", "Resolver7", &Form8::Bisectors);
 }
 
-void Form8::Dados3_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    ResultReset((*this)["Resultado1"]);
-    ResultReset((*this)["Resultado2"]);
-    DrawPlane();
-    InputBoxes input(*this);
-    const double x0 = input("Abcissa1");
-    const double y0 = input("Ordenada1");
-    const PlanePoint p{x0, y0};
+void Form8::LineThroughPoint(ProblemRun& run) {
+  ResultReset((*this)["Resultado1"]);
+  ResultReset((*this)["Resultado2"]);
+  DrawPlane();
+  const geo::Point p = run.InputPoint("Abcissa1", "Ordenada1");
 
-    DrawingArea& pic = Picture1();
-    pic.drawStyle = PenStyle::Solid;
-    pic.foreColor = PenConvention::kData;
-    DrawPointWithAxisGuides(pic, p);
-    // The style stays dotted from the guides; a 2-pixel pen draws solid anyway.
-    pic.foreColor = PenConvention::kResult;
-    pic.drawWidth = PenConvention::kLineWidth;
+  DrawingArea& pic = Picture1();
+  pic.drawStyle = PenStyle::Solid;
+  pic.foreColor = PenConvention::kData;
+  DrawPointWithAxisGuides(pic, p);
+  // The style stays dotted from the guides; a 2-pixel pen draws solid anyway.
+  pic.foreColor = PenConvention::kResult;
+  pic.drawWidth = PenConvention::kLineWidth;
 
-    if (!request.Solving()) return;
-    if ((*this)["Option1"].value)
-      ParallelToXAxis(p);
-    else if ((*this)["Option2"].value)
-      ParallelToYAxis(p);
-    else if ((*this)["Option3"].value)
-      WithInclination(input, p);
-    else if ((*this)["Option4"].value)
-      WithSlope(input, p);
-    else if ((*this)["Option6"].value)
-      AtAngleWithLine(p);
-    request.Lower();
-  });
+  if (!run.Solving()) return;
+  if ((*this)["Option1"].value)
+    ParallelToXAxis(p);
+  else if ((*this)["Option2"].value)
+    ParallelToYAxis(p);
+  else if ((*this)["Option3"].value)
+    WithInclination(run, p);
+  else if ((*this)["Option4"].value)
+    WithSlope(run, p);
+  else if ((*this)["Option6"].value)
+    AtAngleWithLine(p);
+  run.Solved();
 }
 
-void Form8::Resolver3_Click() {
-  RequestSolve(SolveRequested, [this] { Dados3_Click(); });
-}
-
-void Form8::ParallelToXAxis(PlanePoint p) {
+void Form8::ParallelToXAxis(geo::Point p) {
   Picture1().Line(PlotXMin + 1.0f, p.y, PlotXMax - 1.0f, p.y);
   (*this)["Resultado1"].text = "y = " + NumberText(RoundHalfEven2(p.y));
 }
 
-void Form8::ParallelToYAxis(PlanePoint p) {
+void Form8::ParallelToYAxis(geo::Point p) {
   Picture1().Line(p.x, PlotYMax - 1.0f, p.x, PlotYMin + 1.0f);
   (*this)["Resultado1"].text = "x = " + NumberText(RoundHalfEven2(p.x));
 }
 
-void Form8::WithInclination(InputBoxes& input, PlanePoint p) {
-  const double theta = input("Text2");
+void Form8::WithInclination(ProblemRun& run, geo::Point p) {
+  const double theta = run.Input("Text2");
   if (theta < 0 || theta > 180) {
-    InformationBox("A inclinação de uma recta não pode ser negativa nem maior que 180 graus", ProgramTitle);
+    Say({"A inclinação de uma recta não pode ser negativa nem maior que 180 graus", kApplicationTitle});
     DrawPlane();
     return;
   }
-  const double m = CheckedTan(InclinationRadians(theta));
-  CoefA = m;
-  CoefB = -1.0;
-  ParallelThroughPoint(p);
-  DrawLineFromCoefs();
+  const geo::Line line = geo::LineWithSlope(geo::InclinationSlope(theta), p, &shared::Cells());
+  PlotLine(line);
 
   Control& result = (*this)["Resultado1"];
   // A horizontal or vertical line is written by its one coordinate, in full.
@@ -186,100 +153,55 @@ void Form8::WithInclination(InputBoxes& input, PlanePoint p) {
   } else if (theta == 90) {
     result.text = "x = " + NumberText(p.x);
   } else {
-    InlineLineEquationText(result);
+    result.text = shared::PublishInlineEquation(line);
   }
 }
 
-void Form8::WithSlope(InputBoxes& input, PlanePoint p) {
-  const double m = input("Text6");
-  CoefA = m;
-  CoefB = -1.0;
-  ParallelThroughPoint(p);
-  DrawLineFromCoefs();
-  Module1::BuildLineEquationText();
-  (*this)["Resultado1"].text = Module1::EquationText;
+void Form8::WithSlope(ProblemRun& run, geo::Point p) {
+  const double m = run.Input("Text6");
+  const geo::Line line = geo::LineWithSlope(m, p, &shared::Cells());
+  PlotLine(line);
+  (*this)["Resultado1"].text = shared::PublishEquation(line);
 }
 
-void Form8::AtAngleWithLine(PlanePoint p) {
+void Form8::AtAngleWithLine(geo::Point p) {
   const double theta = LeadingNumber((*this)["Text4"].text);
-  const double t = CheckedTan(ComplementRadians(theta));  // the cotangent of theta
+  const double t = geo::Cotangent(theta);
 
-  const auto line = LineEquationToCoefficients(*this, (*this)["Text5"]);
+  const auto line = ReadLineBox("Text5");
   if (!line) return;
-  StoreSharedCoefficients(*line);
+  shared::StoreLine(*line);
   Picture1().foreColor = PenConvention::kData;
-  DrawLineFromCoefs();
+  PlotLine(*line);
 
-  // The normals t·(a, b) ± (b, -a) lie at theta from the given line's normal (a, b), one on each
-  // side, so each line through P meets the given one at theta.
-  const double a = line->a;
-  const double b = line->b;
-  const double a1 = checked::Add(Mul(t, a), b);
-  const double b1 = Sub(Mul(t, b), a);
-  LineResultOutput(*this, a1, b1, ConstantThrough(a1, b1, p), (*this)["Resultado1"]);
-  const double a2 = Sub(Mul(t, a), b);
-  const double b2 = checked::Add(a, Mul(t, b));
-  LineResultOutput(*this, a2, b2, ConstantThrough(a2, b2, p), (*this)["Resultado2"]);
+  // One line through P on each side of the given one's normal, each at theta from it.
+  ShowLineResult(geo::LineAtAngle(*line, t, p, geo::Side::First), (*this)["Resultado1"]);
+  ShowLineResult(geo::LineAtAngle(*line, t, p, geo::Side::Second), (*this)["Resultado2"]);
 }
 
-void Form8::Dados7_Click() {
-  SolveRequestProtocol request(SolveRequested);
-  HandlerErrorBox([&] {
-    ResultReset((*this)["Resultado5"]);
-    ResultReset((*this)["Resultado6"]);
-    Control& box1 = (*this)["Text9"];
-    Control& box2 = (*this)["Text10"];
-    CleanEquationBox(box1);
-    CleanEquationBox(box2);
-    if (RejectedAsLine(box1) || RejectedAsLine(box2)) return;
-    const LineCoefficients l1 = ReadLineEquation(*this, box1);
-    const LineCoefficients l2 = ReadLineEquation(*this, box2);
+void Form8::Bisectors(ProblemRun& run) {
+  ResultReset((*this)["Resultado5"]);
+  ResultReset((*this)["Resultado6"]);
+  const auto lines = ReadAndDrawTwoLines("Text9", "Text10");
+  if (!lines) return;
+  const auto& [l1, l2] = *lines;
+  if (geo::Parallel(l1, l2)) {
+    Say({"As rectas paralelas.", kApplicationTitle});
+    return;
+  }
+  // The bisectors alone among this window's results are thin and dotted.
+  DrawingArea& pic = Picture1();
+  PenConvention::GuidePen(pic);
+  pic.foreColor = PenConvention::kResult;
+  if (!run.Solving()) return;
 
-    DrawPlane();
-    DrawingArea& pic = Picture1();
-    PenConvention::LinePen(pic);
-    pic.foreColor = PenConvention::kData;
-    StoreSharedCoefficients(l1);
-    DrawLineFromCoefs();
-    StoreSharedCoefficients(l2);
-    DrawLineFromCoefs();
-
-    if (Mul(l1.a, l2.b) == Mul(l2.a, l1.b)) {
-      InformationBox("As rectas paralelas.", ProgramTitle);
-      return;
-    }
-    // The bisectors alone among this window's results are thin and dotted.
-    PenConvention::GuidePen(pic);
-    pic.foreColor = PenConvention::kResult;
-
-    if (!request.Solving()) return;
-    const double w1 = checked::Sqrt(checked::Add(checked::Pow(l1.a, 2), checked::Pow(l1.b, 2)));
-    const double w2 = checked::Sqrt(checked::Add(checked::Pow(l2.a, 2), checked::Pow(l2.b, 2)));
-    // Scaling each line by the other's normal length makes both normals equally long; their
-    // difference and sum are the normals of the two bisectors.
-    struct Bisector {
-      bool sum;  // the difference of the scaled lines first, then their sum
-      const char* field;
-    };
-    for (const Bisector& bis : {Bisector{false, "Resultado5"}, Bisector{true, "Resultado6"}}) {
-      auto combine = [&](double first, double second) {
-        const double p = Mul(w2, first);
-        const double q = Mul(w1, second);
-        return bis.sum ? checked::Add(p, q) : Sub(p, q);
-      };
-      CoefA = combine(l1.a, l2.a);
-      CoefB = combine(l1.b, l2.b);
-      CoefC = combine(l1.c, l2.c);
-      DrawLineFromCoefs();
-      Module1::BuildLineEquationText();
-      (*this)[bis.field].text = Module1::EquationText;
-    }
-    request.Lower();
-  });
-}
-
-void Form8::Resolver7_Click() {
-  RequestSolve(SolveRequested, [this] { Dados7_Click(); });
+  for (const auto& [side, field] :
+       {std::pair{geo::Side::First, "Resultado5"}, std::pair{geo::Side::Second, "Resultado6"}}) {
+    const geo::Line bisector = geo::Bisector(l1, l2, side, &shared::Cells());
+    PlotLine(bisector);
+    (*this)[field].text = shared::PublishEquation(bisector);
+  }
+  run.Solved();
 }
 
 }  // namespace vl

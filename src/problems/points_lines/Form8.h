@@ -2,28 +2,23 @@
 // The lines 4 window: the line through a point that is parallel to an axis, has a given
 // inclination or slope, or makes a given angle with a given line; and the two bisectors of two
 // intersecting lines.
-#include "ProblemDrawing.h"
-#include "ProblemMechanics.h"
-#include "TopicWindow.h"
+#include "ProblemWindow.h"
 
 namespace vl {
 
-class Form8 : public TopicWindow {
+class Form8 : public ProblemWindow {
  public:
   Form8();
 
-  void Dados3_Click();
-  void Resolver3_Click();
-  void Dados7_Click();
-  void Resolver7_Click();
-
  private:
+  void LineThroughPoint(ProblemRun& run);
+  void Bisectors(ProblemRun& run);
   // The solve half of the point problem, one per option button.
-  void ParallelToXAxis(PlanePoint p);
-  void ParallelToYAxis(PlanePoint p);
-  void WithInclination(InputBoxes& input, PlanePoint p);
-  void WithSlope(InputBoxes& input, PlanePoint p);
-  void AtAngleWithLine(PlanePoint p);
+  void ParallelToXAxis(geo::Point p);
+  void ParallelToYAxis(geo::Point p);
+  void WithInclination(ProblemRun& run, geo::Point p);
+  void WithSlope(ProblemRun& run, geo::Point p);
+  void AtAngleWithLine(geo::Point p);
 };
 
 }  // namespace vl

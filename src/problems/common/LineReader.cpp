@@ -1,0 +1,101 @@
+#include "LineReader.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "Checked.h"
+#include "NumberText.h"
+#include "ProblemMechanics.h"
+#include "clsEquation.h"
+
+namespace vl {
+
+std::string CleanEquationText(const std::string& typed) {
+  std::string cleaned = typed;
+  std::erase(cleaned, ' ');
+  return cleaned;
+}
+
+std::optional<Verdict> LineTextVerdict(const std::string& cleaned) {
+  for (const char* bad : {">", "<", "^3", "^2"}) {
+    if (cleaned.find(bad) != std::string::npos) return Verdict{"A equação não representa uma recta.", kApplicationTitle};
+  }
+  return std::nullopt;
+}
+
+std::string EquationDifferenceText(const std::string& cleaned) {
+  const auto eq = cleaned.find('=');
+  if (eq == std::string::npos) checked::RaiseInvalidArgument();
+  return cleaned.substr(0, eq) + "-(" + cleaned.substr(eq + 1) + ")";
+}
+
+geo::Line LineFromDifference(const std::string& s) {
+  geo::Line line;
+  clsEquation eq;
+  eq.Equation(s);
+  eq.Var("x", 0);
+  eq.Var("y", 0);
+  eq.Solve();
+  line.c = eq.Solution();
+
+  const std::string g = s + "-(" + PlainNumeral(line.c) + ")";
+  eq.Equation(g);
+  eq.Var("y", 0);
+  eq.Var("x", 1);
+  eq.Solve();
+  line.a = eq.Solution();
+
+  eq.Equation(g);
+  eq.Var("y", 1);
+  eq.Var("x", 0);
+  eq.Solve();
+  line.b = eq.Solution();
+
+  RemoveReaderNoise({&line.a, &line.b, &line.c});
+  return line;
+}
+
+std::variant<geo::Line, Verdict> ReadLineEquation(const std::string& typed) {
+  const std::string cleaned = CleanEquationText(typed);
+  if (auto verdict = LineTextVerdict(cleaned)) return *verdict;
+  return LineFromDifference(EquationDifferenceText(cleaned));
+}
+
+namespace {
+
+// floor(log10 m) for a finite m > 0, immune to log10's own rounding near powers of ten.
+int DecimalExponent(double m) {
+  int e = static_cast<int>(std::floor(std::log10(m)));
+  auto power = [](int k) { return std::strtod(("1e" + std::to_string(k)).c_str(), nullptr); };
+  if (power(e) > m) --e;
+  if (power(e + 1) <= m) ++e;
+  return e;
+}
+
+// The double nearest n·10^k.
+double DecimalValue(double n, int k) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.0fe%d", n, k);
+  return std::strtod(buf, nullptr);
+}
+
+}  // namespace
+
+void RemoveReaderNoise(std::initializer_list<double*> values) { RemoveReaderNoise(values, 0); }
+
+void RemoveReaderNoise(std::initializer_list<double*> values, double magnitude) {
+  double m = std::fabs(magnitude);
+  for (const double* v : values) m = std::max(m, std::fabs(*v));
+  if (m == 0 || !std::isfinite(m)) return;
+  const int k = DecimalExponent(m) - 12;
+  const double step = DecimalValue(1, k);
+  for (double* v : values) {
+    const double n = std::nearbyint(*v / step);
+    const double snapped = DecimalValue(n, k);
+    if (std::fabs(snapped - *v) <= 1e-14 * m) *v = snapped;
+  }
+}
+
+}  // namespace vl
