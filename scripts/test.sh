@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the suites (headless and Qt
-# offscreen), the scripted user stories, the same again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and a bounded run of the interpreter's fuzz target.
+# offscreen), the scripted user stories, a Release build of the program that must print no warning,
+# the suites again under AddressSanitizer and UndefinedBehaviorSanitizer, and a bounded run of the
+# interpreter's fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -11,6 +12,14 @@ echo "== Build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug > /dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== The program as scripts/run.sh builds it (Release): not one warning"
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVL_BUILD_TESTS=OFF > /dev/null
+cmake --build build-release -j "$jobs" --target vantre 2>&1 | tee build-release/build.log
+if grep -q "warning:" build-release/build.log; then
+  echo "the Release build printed warnings" >&2
+  exit 1
+fi
 
 echo "== Sanitizers (address, undefined behaviour)"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVL_SANITIZE=ON -DVL_BUILD_GUI=OFF > /dev/null

@@ -169,9 +169,9 @@ void TopicWindow::Form_Activate() {
   try {
     const DrawingArea& area = Picture1();
     ComputePlaneScale(xMin, xMax, yMin, yMax, area.PixelWidth(), area.PixelHeight());
-  } catch (const RunTimeError&) {
-    // Numbers so large that the plane's border falls beyond single precision.
-    MsgBox(kRangeNotNumbersText, MsgIcon::Information, kApplicationTitle);
+  } catch (const RunTimeError& fault) {
+    // Numbers whose width, margins or scale fall beyond single precision: the box a handler shows.
+    MsgBox("Erro:\r\n\r\n" + fault.Description());
     return;
   }
 
@@ -183,6 +183,32 @@ void TopicWindow::Form_Activate() {
 }
 
 void TopicWindow::CloseBox() { Command17_Click(); }
+
+std::string TopicWindow::FocusOnShow() const {
+  // Problem frames stand one below the other right of the plane; the boxes of a frame row by row.
+  auto before = [](const Control* a, const Control* b) {
+    return a->top != b->top ? a->top < b->top : a->left < b->left;
+  };
+  const Control* frame = nullptr;
+  for (const auto& c : Controls())
+    if (c->kind == ControlKind::Frame && c->container.empty() && c->name != "Eixos" && c->visible &&
+        (!frame || before(c.get(), frame)))
+      frame = c.get();
+  const Control* box = nullptr;
+  for (const auto& c : Controls())
+    if (frame && c->kind == ControlKind::TextBox && c->container == frame->name && c->visible && c->enabled &&
+        (!box || before(c.get(), box)))
+      box = c.get();
+  return box ? box->name : std::string();
+}
+
+std::string TopicWindow::SpinnerOf(const std::string& textBox) const {
+  if (textBox == "Xmin") return "UpDown1";
+  if (textBox == "Ymin") return "UpDown2";
+  if (textBox == "Xmax") return "UpDown3";
+  if (textBox == "Ymax") return "UpDown4";
+  return {};
+}
 
 void TopicWindow::StepPair(const char* first, const char* second, double delta) {
   Control& a = (*this)[first];

@@ -56,6 +56,10 @@ class TopicWindow : public Form {
   void Form_Load() override;
   void Form_Activate() override;
   void CloseBox() override;
+  // The first input box of the first problem frame, never "Sair" or "Fechar".
+  std::string FocusOnShow() const override;
+  // Each range box works the spinner at its right.
+  std::string SpinnerOf(const std::string& textBox) const override;
 
   void UpDown1_UpClick();
   void UpDown1_DownClick();

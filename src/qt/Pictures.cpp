@@ -103,18 +103,7 @@ void DrawPageArrow(QPainter& p, bool right) {
   p.drawPath(arrow);
 }
 
-QString HelpHtml(const std::string& page) {
-  QFile file(QString(":/help/%1.html").arg(QString::fromStdString(page)));
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return QString::fromUtf8(file.readAll());
-}
-
-void DrawHelpPage(QPainter& p, const QString& html, QSizeF target) {
-  QTextDocument doc;
-  doc.setDefaultFont(MakeFont(Font{"Comic Sans MS", 9.75, true}));
-  doc.setDocumentMargin(4);
-  doc.setHtml(html);
-  doc.setTextWidth(kHelpTextWidth);
+void DrawHelpPage(QPainter& p, QTextDocument& doc, QSizeF target) {
   const QSizeF natural = doc.size();
   if (natural.isEmpty()) return;
   // One scale for both axes, so the page keeps its proportions inside the control.
@@ -124,6 +113,18 @@ void DrawHelpPage(QPainter& p, const QString& html, QSizeF target) {
 }
 
 }  // namespace
+
+std::unique_ptr<QTextDocument> HelpPage(const std::string& page) {
+  QFile file(QString(":/help/%1.html").arg(QString::fromStdString(page)));
+  if (!file.open(QIODevice::ReadOnly)) return nullptr;
+  auto doc = std::make_unique<QTextDocument>();
+  doc->setDefaultFont(MakeFont(Font{"Comic Sans MS", 9.75, true}));
+  doc->setDocumentMargin(4);
+  doc->setHtml(QString::fromUtf8(file.readAll()));
+  doc->setTextWidth(kHelpTextWidth);
+  doc->size();  // lays the page out now, so its lines can be read
+  return doc;
+}
 
 QSize NaturalPictureSize(const std::string& name) {
   if (name == "setah" || name == "setav") return {16, 16};
@@ -143,10 +144,21 @@ QPixmap Picture(const std::string& name, QSize size, double devicePixelRatio) {
   img.fill(Qt::transparent);
 
   if (name == "setah" || name == "setav") {
-    // Bitmaps keep their pixels: no scaling, placed at the top-left corner.
+    // Unscaled at the top-left corner: at one device pixel per pixel the exact bitmap; on a denser
+    // screen the same strokes drawn through its pixels' centres, so they stay fine and smooth
+    // instead of coming out as doubled stair steps.
     QPainter p(&img);
-    p.scale(devicePixelRatio, devicePixelRatio);
-    p.drawImage(QPoint(0, 0), Chevron(name == "setah"));
+    if (devicePixelRatio == 1.0) {
+      p.drawImage(QPoint(0, 0), Chevron(name == "setah"));
+    } else {
+      p.setRenderHint(QPainter::Antialiasing, true);
+      p.scale(devicePixelRatio, devicePixelRatio);
+      p.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      const QPolygonF strokes = name == "setah"
+                                    ? QPolygonF({QPointF(0.5, 0.5), QPointF(4.5, 4.5), QPointF(0.5, 8.5)})
+                                    : QPolygonF({QPointF(0.5, 4.5), QPointF(4.5, 0.5), QPointF(8.5, 4.5)});
+      p.drawPolyline(strokes);
+    }
   } else if (name == "fechar" || name == "sair" || name == "arrow-left" || name == "arrow-right") {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -156,13 +168,12 @@ QPixmap Picture(const std::string& name, QSize size, double devicePixelRatio) {
     else if (name == "sair") DrawExit(p);
     else DrawPageArrow(p, name == "arrow-right");
   } else if (StartsWith(name, "help/")) {
-    const QString html = HelpHtml(name.substr(5));
-    if (!html.isEmpty()) {
+    if (const auto doc = HelpPage(name.substr(5))) {
       QPainter p(&img);
       p.setRenderHint(QPainter::Antialiasing, true);
       p.setRenderHint(QPainter::TextAntialiasing, true);
       p.scale(devicePixelRatio, devicePixelRatio);
-      DrawHelpPage(p, html, QSizeF(size));
+      DrawHelpPage(p, *doc, QSizeF(size));
     }
   }
 

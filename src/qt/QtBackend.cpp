@@ -14,6 +14,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -53,13 +54,18 @@ Qt::Alignment HorizontalAlignment(Align a) {
 }
 
 // The picture buttons show the icon above the caption; the icon shrinks so both fit the button.
-void ApplyButtonPicture(QToolButton& button, const Control& c, QSize size) {
+// Icons are made once per picture, size and screen: a fresh icon for every window would leave
+// its pictures in Qt's pixmap cache under new keys each time.
+void ApplyButtonPicture(QToolButton& button, const Control& c, QSize size, std::map<std::string, QIcon>& icons) {
   const QSize natural = NaturalPictureSize(c.picture);
   const int wanted = natural.isValid() ? natural.width() : 32;
   const int textHeight = c.text.empty() ? 0 : QFontMetrics(button.font()).height() + 2;
   const int side = std::max(8, std::min({wanted, size.width() - 8, size.height() - textHeight - 8}));
+  const double ratio = button.devicePixelRatioF();
+  QIcon& icon = icons[c.picture + "@" + std::to_string(side) + "x" + std::to_string(ratio)];
+  if (icon.isNull()) icon = QIcon(Picture(c.picture, QSize(side, side), ratio));
   button.setIconSize(QSize(side, side));
-  button.setIcon(QIcon(Picture(c.picture, QSize(side, side), button.devicePixelRatioF())));
+  button.setIcon(icon);
   button.setToolButtonStyle(c.text.empty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextUnderIcon);
 }
 
@@ -91,15 +97,15 @@ int CaptionRoom(const QWidget& w, const Control& c, QSize size) {
   }
 }
 
-void SetColour(QWidget& w, QPalette::ColorRole role, std::int32_t rgb) {
-  QPalette pal = w.palette();
-  if (rgb >= 0) {
-    pal.setColor(role, RgbColor(rgb));
-  } else {
-    // Back to what the parent gives.
-    const QPalette parent = w.parentWidget() ? w.parentWidget()->palette() : QApplication::palette();
-    pal.setColor(role, parent.color(role));
-  }
+// The colours a control sets itself (-1: none); every other role comes from the parent. A widget
+// without colours of its own keeps sharing its parent's palette: a palette of its own, even one
+// equal to the parent's, would make the style cache its button and arrow pictures anew under new
+// keys for every window shown, and the cache's keys are never given back.
+void SetColours(QWidget& w, QPalette::ColorRole foreRole, std::int32_t fore,
+                QPalette::ColorRole backRole = QPalette::NoRole, std::int32_t back = -1) {
+  QPalette pal;  // no role set
+  if (fore >= 0) pal.setColor(foreRole, RgbColor(fore));
+  if (back >= 0 && backRole != QPalette::NoRole) pal.setColor(backRole, RgbColor(back));
   w.setPalette(pal);
 }
 
@@ -179,7 +185,7 @@ void QtBackend::Build(FormView& view) {
   view.window->setProperty(kFormProperty, Text(form.Name()));
   view.window->installEventFilter(this);
   if (form.backColor >= 0) {
-    SetColour(*view.client, QPalette::Window, form.backColor);
+    SetColours(*view.client, QPalette::Window, form.backColor);
     view.client->setAutoFillBackground(true);
   }
 
@@ -280,10 +286,12 @@ void QtBackend::Connect(FormView& view, ControlView& cv) {
     case ControlKind::CommandButton:
       connect(static_cast<QAbstractButton*>(cv.widget.data()), &QAbstractButton::clicked, this,
               [this, form, name] { app_.Click(form, name); });
+      cv.widget->installEventFilter(this);  // Enter
       break;
     case ControlKind::TextBox:
       connect(static_cast<QLineEdit*>(cv.widget.data()), &QLineEdit::textEdited, this,
               [this, form, name](const QString& text) { app_.SetText(form, name, text.toStdString()); });
+      if (!view.form->SpinnerOf(name).empty()) cv.widget->installEventFilter(this);  // Up and Down
       break;
     case ControlKind::CheckBox:
       connect(static_cast<QCheckBox*>(cv.widget.data()), &QCheckBox::clicked, this, [this, form, name](bool on) {
@@ -333,6 +341,10 @@ void QtBackend::FormShown(Form& form) {
   view->window->show();
   view->window->raise();
   view->window->activateWindow();
+  // Left to Qt, the focus would fall on the first button of the row, "Sair", where one stray
+  // Space would end the program.
+  if (const ControlView* cv = ControlOf(form.Name(), form.FocusOnShow()); cv && cv->widget)
+    cv->widget->setFocus(Qt::OtherFocusReason);
   shownActive_ = form.Name();
   shownClock_.start();
 }
@@ -419,15 +431,15 @@ void QtBackend::SyncControl(FormView&, ControlView& cv) {
       c.kind != ControlKind::Image)
     w->setFont(Fitted(MakeFont(c.font), c.text, CaptionRoom(*w, c, geometry.size())));
 
-  const bool colourChanged = first || s.foreColor != c.foreColor || s.backColor != c.backColor;
+  const bool colourChanged = first ? c.foreColor >= 0 || c.backColor >= 0
+                                   : s.foreColor != c.foreColor || s.backColor != c.backColor;
   switch (c.kind) {
     case ControlKind::Label: {
       auto* label = static_cast<QLabel*>(w);
       if (textChanged) label->setText(Text(c.text));
       if (first || s.alignment != c.alignment) label->setAlignment(HorizontalAlignment(c.alignment) | Qt::AlignTop);
       if (colourChanged) {
-        SetColour(*label, QPalette::WindowText, c.foreColor);
-        SetColour(*label, QPalette::Window, c.backColor);
+        SetColours(*label, QPalette::WindowText, c.foreColor, QPalette::Window, c.backColor);
         label->setAutoFillBackground(c.backColor >= 0);  // transparent otherwise
       }
       break;
@@ -438,10 +450,7 @@ void QtBackend::SyncControl(FormView&, ControlView& cv) {
       const QString text = Text(c.text);
       if (edit->text() != text) edit->setText(text);
       if (first || s.alignment != c.alignment) edit->setAlignment(HorizontalAlignment(c.alignment) | Qt::AlignVCenter);
-      if (colourChanged) {
-        SetColour(*edit, QPalette::Text, c.foreColor);
-        SetColour(*edit, QPalette::Base, c.backColor);
-      }
+      if (colourChanged) SetColours(*edit, QPalette::Text, c.foreColor, QPalette::Base, c.backColor);
       break;
     }
     case ControlKind::CommandButton: {
@@ -449,26 +458,26 @@ void QtBackend::SyncControl(FormView&, ControlView& cv) {
       if (textChanged) button->setText(Text(c.text));
       if (auto* tool = dynamic_cast<QToolButton*>(w);
           tool && (first || textChanged || fontChanged || geometryChanged || s.picture != c.picture))
-        ApplyButtonPicture(*tool, c, geometry.size());
+        ApplyButtonPicture(*tool, c, geometry.size(), icons_);
       break;
     }
     case ControlKind::CheckBox: {
       auto* box = static_cast<QCheckBox*>(w);
       if (textChanged) box->setText(Text(c.text));
       if (box->isChecked() != c.value) box->setChecked(c.value);
-      if (colourChanged) SetColour(*box, QPalette::WindowText, c.foreColor);
+      if (colourChanged) SetColours(*box, QPalette::WindowText, c.foreColor);
       break;
     }
     case ControlKind::OptionButton: {
       auto* radio = static_cast<QRadioButton*>(w);
       if (textChanged) radio->setText(Text(c.text));
-      if (colourChanged) SetColour(*radio, QPalette::WindowText, c.foreColor);
+      if (colourChanged) SetColours(*radio, QPalette::WindowText, c.foreColor);
       break;
     }
     case ControlKind::Frame: {
       auto* frame = static_cast<QGroupBox*>(w);
       if (textChanged) frame->setTitle(Text(c.text));
-      if (colourChanged) SetColour(*frame, QPalette::WindowText, c.foreColor);
+      if (colourChanged) SetColours(*frame, QPalette::WindowText, c.foreColor);
       break;
     }
     case ControlKind::PictureBox:
@@ -522,12 +531,13 @@ bool QtBackend::eventFilter(QObject* watched, QEvent* event) {
   const QVariant controlProperty = watched->property(kControlProperty);
 
   if (controlProperty.isValid()) {
-    // A label, picture or drawing area whose form listens for clicks.
-    if (event->type() == QEvent::MouseButtonRelease &&
+    const std::string control = controlProperty.toString().toStdString();
+    if (event->type() == QEvent::KeyPress) return KeyPressed(form, control, *watched, *static_cast<QKeyEvent*>(event));
+    // A label, picture or drawing area whose form listens for clicks (buttons report their own).
+    if (event->type() == QEvent::MouseButtonRelease && !qobject_cast<QAbstractButton*>(watched) &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
       auto* w = static_cast<QWidget*>(watched);
-      if (w->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
-        app_.Click(form, controlProperty.toString().toStdString());
+      if (w->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) app_.Click(form, control);
     }
     return false;
   }
@@ -550,6 +560,24 @@ bool QtBackend::eventFilter(QObject* watched, QEvent* event) {
     default:
       return false;
   }
+}
+
+// Keys as on the desktop the program comes from: Enter and keypad Enter press a focused command
+// button, as Space does; Up and Down in a range box work its spinner's arrows.
+bool QtBackend::KeyPressed(const std::string& form, const std::string& control, QObject& watched,
+                           const QKeyEvent& key) {
+  if (auto* button = qobject_cast<QAbstractButton*>(&watched)) {
+    if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter) return false;
+    if (!key.isAutoRepeat()) button->click();
+    return true;
+  }
+  if (key.key() != Qt::Key_Up && key.key() != Qt::Key_Down) return false;
+  const Form* f = app_.Loaded(form);
+  const std::string spinner = f ? f->SpinnerOf(control) : std::string();
+  if (spinner.empty()) return false;
+  if (key.key() == Qt::Key_Up) app_.Up(form, spinner);
+  else app_.Down(form, spinner);
+  return true;
 }
 
 void QtBackend::ShowMessage(const MessageRecord& rec) {

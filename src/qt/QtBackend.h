@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
@@ -15,6 +16,7 @@
 
 class QAction;
 class QButtonGroup;
+class QKeyEvent;
 class QMainWindow;
 class QMenu;
 class QWidget;
@@ -81,11 +83,13 @@ class QtBackend : public QObject, public Backend {
   void SyncWindowSize(FormView& view);
   void SyncControl(FormView& view, ControlView& cv);
   void SyncOptionGroup(FormView& view, const std::string& container);
+  bool KeyPressed(const std::string& form, const std::string& control, QObject& watched, const QKeyEvent& key);
   FormView* ViewOf(const std::string& form) const;
   const ControlView* ControlOf(const std::string& form, const std::string& control) const;
 
   App& app_;
   std::map<std::string, std::unique_ptr<FormView>> views_;
+  std::map<std::string, QIcon> icons_;  // button pictures by name, size and screen
   // The window the program has just shown and made active. Until the window manager confirms it,
   // activations of other windows are its passing choices (for instance after the window that
   // held the focus was closed), not the user's, and must not run their Form_Activate.

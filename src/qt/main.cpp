@@ -4,9 +4,13 @@
 #include "AllForms.h"
 #include "App.h"
 #include "QtBackend.h"
+#include "Startup.h"
 
 int main(int argc, char* argv[]) {
-  QApplication qapp(argc, argv);
+  const auto qapp = vl::qt::StartApplication(
+      argc, argv,
+      "vantre: no graphical session to open its windows in; start it from a desktop, or without one "
+      "under a virtual screen: xvfb-run -a bash scripts/run.sh");
   QApplication::setApplicationName(vl::kApplicationTitle);
   QApplication::setStyle("Fusion");
 

@@ -53,6 +53,12 @@ class Form {
   // The title bar's close box; the default hides the window.
   virtual void CloseBox();
 
+  // The control that takes the keyboard focus when the window is shown; empty leaves the choice
+  // to the window system.
+  virtual std::string FocusOnShow() const { return {}; }
+  // The spinner whose arrows the Up and Down keys work in a text box; empty for none.
+  virtual std::string SpinnerOf(const std::string& /*textBox*/) const { return {}; }
+
   // Window-level fields that a script or test may read (range fields, solve flag ...).
   virtual std::vector<std::pair<std::string, FieldValue>> Fields() const { return {}; }
 

@@ -79,7 +79,7 @@ void PagedHelpViewer::Form_Load() {
   for (int page = 2; page <= n; ++page) (*this)[PageControl(page)].visible = false;
   (*this)["SetaE"].enabled = false;
   CurrentPage = 1;
-  (*this)["Label2"].text = "1";
+  (*this)["Label2"].text = std::to_string(CurrentPage);
 }
 
 void PagedHelpViewer::SetaD_Click() {

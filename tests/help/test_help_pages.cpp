@@ -27,9 +27,19 @@ namespace fs = std::filesystem;
 
 fs::path helpDir() { return fs::path(VL_RESOURCE_DIR) / "help"; }
 
-std::string twoDigits(int k) { return (k < 10 ? "0" : "") + std::to_string(k); }
+// Built by appending: GCC 12 at -O3 warns falsely on a literal + std::string.
+std::string twoDigits(int k) {
+  std::string digits = k < 10 ? "0" : "";
+  digits += std::to_string(k);
+  return digits;
+}
 
-std::string funcoesFile(int k) { return "funcoes-" + twoDigits(k) + ".html"; }
+std::string funcoesFile(int k) {
+  std::string name = "funcoes-";
+  name += twoDigits(k);
+  name += ".html";
+  return name;
+}
 
 std::vector<std::string> allPageFiles() {
     std::vector<std::string> files;

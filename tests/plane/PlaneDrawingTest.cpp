@@ -83,7 +83,8 @@ TEST_F(PlaneDrawingTest, TicksAndNumbersSitAtTheirPixelOffsets) {
   ASSERT_EQ(yNumbers.size(), 20u);
   for (std::size_t k = 0; k < 20; ++k) {
     const int i = k < 10 ? static_cast<int>(k) - 10 : static_cast<int>(k) - 9;
-    const std::string expected = i < 0 ? std::to_string(i) : " " + std::to_string(i);
+    std::string expected = i < 0 ? "" : " ";
+    expected += std::to_string(i);
     EXPECT_EQ(xNumbers[k].text, expected);
     EXPECT_NEAR(xNumbers[k].px1, xTicks[k].px1 - 8, 1e-3);
     EXPECT_NEAR(xNumbers[k].py1, xAxis.py1 + 8, 1e-3);
@@ -341,20 +342,25 @@ TEST_F(UndrawableRangeTest, TextThatIsNoNumberAtActivation) {
 }
 
 TEST_F(UndrawableRangeTest, EndsWithinSinglePrecisionButAnExtentBeyondItAtActivation) {
-  // Each end and each border corner fits a single, but the width of the scale between the
-  // corners (about 3.7E+38) does not.
+  // Ends that are numbers, but a width (3E+38 each side) or, with each end and each border
+  // corner fitting a single, the width of the scale between the corners (about 3.7E+38) does not:
+  // the box a handler shows for the overflow.
   for (const char* first : {"Xmin", "Ymin"}) {
-    const std::string second = first[0] == 'X' ? "Xmax" : "Ymax";
-    TopicWindow& w = Drawn();
-    Box("Form1", first) = "-1,7E+38";
-    Box("Form1", second) = "1,7E+38";
-    app.TakeMessages();
-    Reactivate("Form1");
-    const auto messages = app.TakeMessages();
-    ASSERT_EQ(messages.size(), 1u) << first;
-    EXPECT_EQ(messages[0].text, "Os valores de Xmínimo, Xmáximo, Ymínimo e Ymáximo têm de ser números.");
-    EXPECT_EQ(messages[0].icon, MsgIcon::Information);
-    ExpectPlaneKept(w);
+    for (const auto& [low, high] : {std::pair{"-1,7E+38", "1,7E+38"}, std::pair{"-3E+38", "3E+38"}}) {
+      SCOPED_TRACE(std::string(first) + " " + low);
+      const std::string second = first[0] == 'X' ? "Xmax" : "Ymax";
+      TopicWindow& w = Drawn();
+      Box("Form1", first) = low;
+      Box("Form1", second) = high;
+      app.TakeMessages();
+      Reactivate("Form1");
+      const auto messages = app.TakeMessages();
+      ASSERT_EQ(messages.size(), 1u);
+      EXPECT_EQ(messages[0].text, "Erro:\r\n\r\nCapacidade excedida");
+      EXPECT_EQ(messages[0].title, "Vantre Lomira");
+      EXPECT_EQ(messages[0].icon, MsgIcon::None);
+      ExpectPlaneKept(w);
+    }
   }
 }
 

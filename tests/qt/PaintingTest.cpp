@@ -3,12 +3,19 @@
 
 #include <cmath>
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QTextBlock>
+#include <QTextLayout>
 
+#include "AllForms.h"
+#include "App.h"
 #include "DrawingArea.h"
 #include "Painting.h"
 #include "Pictures.h"
+#include "TopicWindow.h"
 
 namespace {
 
@@ -154,6 +161,86 @@ TEST(PaintDisplayList, CirclesTextAndClipping) {
   EXPECT_TRUE(White(img, 199, 199));
 }
 
+// A picture made of a drawing paints the list scaled down: whole pixels of the area mean nothing
+// there, and a thin dotted guide must still show all along it, in every other row at least.
+TEST(PaintDisplayList, ScaledDownListKeepsItsThinGuides) {
+  DrawingArea a = Area(300, 300);
+  a.drawWidth = 1;
+  a.Line(20, 20, 280, 200);  // a slanted line first
+  a.drawStyle = vl::PenStyle::Dotted;
+  a.Line(150, 30, 150, 270);
+  QImage img(100, 100, QImage::Format_RGB32);
+  img.fill(Qt::white);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(1 / 3.0, 1 / 3.0);
+  vl::qt::PaintDisplayList(p, a);
+  p.end();
+  int rows = 0;
+  for (int y = 12; y < 88; ++y) rows += InkOf(img, QRect(48, y, 5, 1)).count > 0;
+  EXPECT_GE(rows, 76 / 2);
+}
+
+// The plane of a topic window, painted. Along the axes every pixel is black or white: each axis is
+// two whole rows (columns) of black, and each tick four pixels that reach one pixel beyond the axis
+// on either side.
+TEST(PaintPlane, AxesAndTicksLandOnWholePixels) {
+  struct Range {
+    const char *xMin, *xMax, *yMin, *yMax;
+    int xTicks, yTicks;
+  };
+  for (const Range& r : {Range{"-10", "10", "-10", "10", 20, 20}, Range{"-7", "13", "-3", "17", 20, 20},
+                         Range{"-25", "25", "-4", "9", 50, 13}}) {
+    SCOPED_TRACE(std::string(r.xMin) + ".." + r.xMax + " x " + r.yMin + ".." + r.yMax);
+    vl::App app;
+    vl::RegisterAllForms(app);
+    app.Show("Form1");
+    auto& w = dynamic_cast<vl::TopicWindow&>(*app.Loaded("Form1"));
+    w["Xmin"].text = r.xMin;
+    w["Xmax"].text = r.xMax;
+    w["Ymin"].text = r.yMin;
+    w["Ymax"].text = r.yMax;
+    w.DrawPlane();
+    const QImage img = Paint(w.Picture1());
+    // Reads the image along rows (x axis) or, transposed, along columns (y axis).
+    for (const bool xAxis : {true, false}) {
+      SCOPED_TRACE(xAxis ? "x axis" : "y axis");
+      const int length = xAxis ? img.width() : img.height();
+      auto at = [&](int along, int across) { return xAxis ? img.pixel(along, across) : img.pixel(across, along); };
+      auto black = [&](int along, int across) { return (at(along, across) & 0xFFFFFF) == 0; };
+      std::vector<int> full;  // lines across that are black over most of their length
+      for (int across = 0; across < length; ++across) {
+        int n = 0;
+        for (int along = 0; along < length; ++along) n += black(along, across);
+        if (n > length / 2) full.push_back(across);
+      }
+      ASSERT_EQ(full.size(), 2u);
+      const int a = full[0];
+      ASSERT_EQ(full[1], a + 1);
+      // The other axis and its own ticks lie across this one: left out.
+      const int other = [&] {
+        for (int along = 0; along < length; ++along)
+          if (black(along, a - 3) && black(along, a + 4)) return along;
+        return -100;
+      }();
+      int ticks = 0;
+      for (int along = 0; along < length; ++along) {
+        if (!black(along, a) || std::abs(along - other) <= 4) continue;
+        for (int across = a - 2; across <= a + 3; ++across) {
+          const QRgb rgb = at(along, across) & 0xFFFFFF;
+          ASSERT_TRUE(rgb == 0 || rgb == 0xFFFFFF) << "grey at " << along << ", " << across;
+        }
+        ASSERT_TRUE(black(along, a + 1)) << along;
+        EXPECT_FALSE(black(along, a - 2) || black(along, a + 3)) << "tick longer than 4 pixels at " << along;
+        const bool tick = black(along, a - 1);
+        EXPECT_EQ(tick, black(along, a + 2)) << "tick off the axis's centre at " << along;
+        ticks += tick;
+      }
+      EXPECT_EQ(ticks, xAxis ? r.xTicks : r.yTicks);
+    }
+  }
+}
+
 // ---- pictures ----
 
 QImage Argb(const QPixmap& pm) { return pm.toImage().convertToFormat(QImage::Format_ARGB32); }
@@ -187,6 +274,26 @@ TEST(Pictures, ArrowheadsAreExactChevrons) {
   EXPECT_EQ(Opaque(big).size(), 9u);
 }
 
+TEST(Pictures, ArrowheadsOnADenseScreenAreDrawnAtItsResolution) {
+  const QPixmap pm = vl::qt::Picture("setah", QSize(16, 16), 2.0);
+  EXPECT_EQ(pm.devicePixelRatio(), 2.0);
+  const QImage h = Argb(pm);
+  ASSERT_EQ(h.size(), QSize(32, 32));
+  // Along the upper stroke the ink moves one device pixel a row, not two every other row as a
+  // doubled bitmap's stair steps would.
+  auto centre = [&](int row) {
+    double sum = 0, weight = 0;
+    for (int x = 0; x < 12; ++x) {
+      sum += (x + 0.5) * qAlpha(h.pixel(x, row));
+      weight += qAlpha(h.pixel(x, row));
+    }
+    return weight > 0 ? sum / weight : -1.0;
+  };
+  for (int row = 2; row < 8; ++row) EXPECT_NEAR(centre(row + 1) - centre(row), 1.0, 0.35) << "row " << row;
+  // Nothing beyond the chevron's 5 x 9 pixels.
+  for (QPoint p : Opaque(h)) EXPECT_TRUE(p.x() < 11 && p.y() < 18) << p.x() << "," << p.y();
+}
+
 TEST(Pictures, IconsAreDrawnAndUnknownNamesAreEmpty) {
   for (const char* name : {"fechar", "sair", "arrow-left", "arrow-right"}) {
     const QImage img = Argb(vl::qt::Picture(name, QSize()));
@@ -211,6 +318,24 @@ TEST(Pictures, IconsAreDrawnAndUnknownNamesAreEmpty) {
 
   EXPECT_TRUE(Opaque(Argb(vl::qt::Picture("main-1", QSize(50, 50)))).empty());
   EXPECT_TRUE(Opaque(Argb(vl::qt::Picture("help/no-such-page", QSize(50, 50)))).empty());
+}
+
+// An entry after a dash that runs over one line goes on under its own text, not under the dash.
+TEST(Pictures, HelpEntriesAfterADashWrapUnderTheirText) {
+  int wrapped = 0;
+  for (const QString& file : QDir(":/help").entryList({"*.html"})) {
+    const auto doc = vl::qt::HelpPage(QFileInfo(file).completeBaseName().toStdString());
+    ASSERT_TRUE(doc) << file.toStdString();
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next()) {
+      const QTextLayout* layout = b.layout();
+      if (!b.text().startsWith(QString::fromUtf8("– ")) || layout->lineCount() < 2) continue;
+      ++wrapped;
+      const double text = layout->lineAt(0).cursorToX(2);
+      for (int i = 1; i < layout->lineCount(); ++i)
+        EXPECT_NEAR(layout->lineAt(i).x(), text, 1.0) << file.toStdString() << ": " << b.text().toStdString();
+    }
+  }
+  EXPECT_GE(wrapped, 3);  // the index has entries long enough to wrap
 }
 
 TEST(Pictures, HelpPagesComeFromTheProgramAndScaleAsAWhole) {

@@ -1,6 +1,8 @@
 // The real widgets, offscreen: windows, menus, input, activation, message boxes, the close box.
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+
 #include <functional>
 
 #include <QAbstractButton>
@@ -16,6 +18,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include "AllForms.h"
 #include "App.h"
@@ -388,6 +391,104 @@ TEST_F(QtWindows, APassingActivationOnTheWayToAShownWindowIsIgnored) {
   QApplication::sendEvent(backend.Window("B"), &toB);
   Settle();
   EXPECT_EQ(P("B").activations, 2);
+}
+
+}  // namespace
+
+namespace {
+
+// Showing a topic window from the menu and closing it with "Fechar", again and again: no widget
+// stays behind and the heap does not grow, so nothing of the windows gone stays in Qt's caches.
+TEST_F(QtWindows, ShowingAndClosingATopicWindowKeepsMemorySteady) {
+  app.Show("Form11");
+  QAction* menu = backend.MenuAction("Form11", "Pontos");
+  ASSERT_NE(menu, nullptr);
+  auto cycle = [&] {
+    menu->trigger();
+    Settle();
+    ASSERT_TRUE(backend.Window("Form1")->isVisible());
+    Get<QAbstractButton>("Form1", "Command17")->click();
+    Settle();
+    ASSERT_FALSE(backend.Window("Form1")->isVisible());
+  };
+  for (int i = 0; i < 30; ++i) cycle();  // caches filled once
+  const auto widgets = QApplication::allWidgets().size();
+  const std::size_t heap = mallinfo2().uordblks;
+  constexpr int kCycles = 150;
+  for (int i = 0; i < kCycles; ++i) cycle();
+  EXPECT_EQ(QApplication::allWidgets().size(), widgets);
+  const double growth = (static_cast<double>(mallinfo2().uordblks) - static_cast<double>(heap)) / kCycles;
+  EXPECT_LT(growth, 512) << "bytes a cycle";
+}
+
+}  // namespace
+
+namespace {
+
+// The keyboard as a user meets it, through the window's own key events. A topic window shown from
+// the menu has the focus in the first box of its first problem, so a stray Space types there
+// instead of pressing "Sair".
+TEST_F(QtWindows, TopicWindowFromTheMenuHasTheFocusInItsFirstBox) {
+  app.Show("Form11");
+  Settle();
+  struct First {
+    const char *menu, *form, *box;
+  };
+  for (const First& f : {First{"Pontos", "Form1", "Abcissa1"}, First{"Reta1", "Form2", "Text1"},
+                         First{"Reta2", "Form3", "Text3"}, First{"Reta3", "Form5", "Abcissa1"},
+                         First{"Reta4", "Form8", "Abcissa1"}, First{"Circunferência1", "Form4", "Text3"},
+                         First{"Circunfrência2", "Form6", "Abcissa1"}, First{"Circunferência3", "Form7", "Text6"},
+                         First{"Triângulo", "Form9", "Abcissa1"}}) {
+    SCOPED_TRACE(f.form);
+    backend.MenuAction("Form11", f.menu)->trigger();
+    Settle();
+    QWidget* window = backend.Window(f.form);
+    ASSERT_NE(window, nullptr);
+    auto* box = Get<QLineEdit>(f.form, f.box);
+    EXPECT_EQ(window->focusWidget(), box);
+    Form& form = *app.Loaded(f.form);
+    const std::string before = form[f.box].text;
+    QTest::keyClick(window->windowHandle(), Qt::Key_Space);
+    ASSERT_FALSE(app.Ended());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(form[f.box].text, before + " ");
+    Get<QAbstractButton>(f.form, "Command17")->click();  // "Fechar"
+    Settle();
+  }
+}
+
+// Enter and keypad Enter press the focused button, as Space does; Up and Down in a range box
+// step it and its partner as the spinner's arrows do.
+TEST_F(QtWindows, EnterPressesAFocusedButtonAndArrowsStepARangeBox) {
+  app.Show("Form1");
+  Settle();
+  QWindow* window = backend.Window("Form1")->windowHandle();
+  Form& form = *app.Loaded("Form1");
+  Get<QAbstractButton>("Form1", "Resolver3")->setFocus();
+  QTest::keyClick(window, Qt::Key_Return);
+  EXPECT_EQ(form["Resultado1"].text, "(-3 , 1)");
+  Get<QAbstractButton>("Form1", "Resolver6")->setFocus();
+  QTest::keyClick(window, Qt::Key_Enter, Qt::KeypadModifier);
+  EXPECT_EQ(form["Resultado2"].text, "Sqr(232)");
+
+  Get<QLineEdit>("Form1", "Xmin")->setFocus();
+  QTest::keyClick(window, Qt::Key_Up);
+  EXPECT_EQ(form["Xmin"].text, "-9");
+  EXPECT_EQ(form["Ymin"].text, "-9");
+  EXPECT_EQ(Get<QLineEdit>("Form1", "Xmin")->text(), "-9");
+  Get<QLineEdit>("Form1", "Ymax")->setFocus();
+  QTest::keyClick(window, Qt::Key_Down);
+  QTest::keyClick(window, Qt::Key_Down);
+  EXPECT_EQ(form["Ymax"].text, "8");
+  EXPECT_EQ(form["Xmax"].text, "8");
+  // Arrows in a problem's box are no spinner's.
+  Get<QLineEdit>("Form1", "Abcissa1")->setFocus();
+  QTest::keyClick(window, Qt::Key_Up);
+  EXPECT_EQ(form["Xmin"].text, "-9");
+
+  Get<QAbstractButton>("Form1", "Command17")->setFocus();  // "Fechar", a picture button
+  QTest::keyClick(window, Qt::Key_Return);
+  EXPECT_FALSE(app.Loaded("Form1")->visible);
 }
 
 }  // namespace

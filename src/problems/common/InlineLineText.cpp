@@ -37,7 +37,10 @@ Module1::LineEquation InlineLineEquation(const geo::Line& line) {
   out.b = SignOrRounded(line.b);
   out.c = RoundHalfEven2(line.c);
   std::string text = out.a.Text() + "x+" + out.b.Text() + "y";
-  if (out.c.Number() != 0) text += "+" + out.c.Text();
+  if (out.c.Number() != 0) {
+    text += '+';
+    text += out.c.Text();
+  }
   text += " = 0";
   out.text = TidyPlusMinus(text);
   return out;

@@ -12,7 +12,11 @@ using checked::Mul;
 using checked::Sub;
 
 std::string PointResultText(geo::Point p) {
-  return "(" + NumberText(RoundHalfEven2(p.x)) + " , " + NumberText(RoundHalfEven2(p.y)) + ")";
+  std::string text = "(";
+  text += NumberText(RoundHalfEven2(p.x));
+  text += " , ";
+  text += NumberText(RoundHalfEven2(p.y));
+  return text + ")";
 }
 
 std::string RadicalDistanceText(const geo::Distance& dist, const std::string& prefix) {
@@ -48,7 +52,7 @@ std::string CentreRadiusCircleText(const geo::Circle& circle, bool roundCentre) 
   }
   std::string text = "(x-" + NumberText(h) + ")^2 + (y-" + NumberText(k) + ")^2 = " +
                      NumberText(RoundHalfEven2(Mul(circle.r, circle.r)));
-  for (auto at = text.find("--"); at != std::string::npos; at = text.find("--", at + 1)) text.replace(at, 2, "+");
+  for (auto at = text.find("--"); at != std::string::npos; at = text.find("--", at + 1)) text.replace(at, 2, 1, '+');
   return text;
 }
 
