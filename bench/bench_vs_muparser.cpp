@@ -33,12 +33,17 @@ constexpr Text kTexts[] = {
 };
 constexpr int kTextCount = static_cast<int>(sizeof kTexts / sizeof kTexts[0]);
 
-// The points visited: x and y change on every evaluation, as when a reader samples a curve.
+// The points visited: x and y change on every evaluation. The equation readers evaluate at
+// whole points; the decimal walk takes points such as 0.1 that no binary fraction spells.
 struct Walk {
   double x = -3.25, y = 1.5;
+  double dx = 0.125, dy = -0.0625;
+  explicit Walk(bool decimal = false) {
+    if (decimal) dx = 0.1, dy = -0.03;
+  }
   void Step() {
-    x += 0.125;
-    y -= 0.0625;
+    x += dx;
+    y += dy;
     if (x > 50) x = -50;
     if (y < -50) y = 50;
   }
@@ -94,10 +99,10 @@ void MuparserReadEvaluate(benchmark::State& state, int k) {
   }
 }
 
-void OursReevaluate(benchmark::State& state, int k) {
+void OursReevaluate(benchmark::State& state, int k, bool decimal) {
   const Text& t = kTexts[k];
   state.SetLabel(t.ours);
-  Walk w;
+  Walk w(decimal);
   vl::clsEquation eq;
   eq.Equation(t.ours);
   for (auto _ : state) {
@@ -109,10 +114,10 @@ void OursReevaluate(benchmark::State& state, int k) {
   }
 }
 
-void MuparserReevaluate(benchmark::State& state, int k) {
+void MuparserReevaluate(benchmark::State& state, int k, bool decimal) {
   const Text& t = kTexts[k];
   state.SetLabel(t.muparser);
-  Walk w;
+  Walk w(decimal);
   mu::Parser parser;
   parser.DefineVar("x", &w.x);
   parser.DefineVar("y", &w.y);
@@ -132,10 +137,14 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark(("ReadEvaluate/ours/" + n).c_str(), OursReadEvaluate, k);
     benchmark::RegisterBenchmark(("ReadEvaluate/muparser/" + n).c_str(), MuparserReadEvaluate, k);
   }
-  for (int k = 0; k < kTextCount; ++k) {
-    const std::string n = std::to_string(k);
-    benchmark::RegisterBenchmark(("Reevaluate/ours/" + n).c_str(), OursReevaluate, k);
-    benchmark::RegisterBenchmark(("Reevaluate/muparser/" + n).c_str(), MuparserReevaluate, k);
+  for (const bool decimal : {false, true}) {
+    const std::string kind = decimal ? "ReevaluateDecimal/" : "Reevaluate/";
+    for (int k = 0; k < kTextCount; ++k) {
+      const std::string n = std::to_string(k);
+      benchmark::RegisterBenchmark((kind + "ours/" + n).c_str(), OursReevaluate, k, decimal);
+      benchmark::RegisterBenchmark((kind + "muparser/" + n).c_str(), MuparserReevaluate, k,
+                                   decimal);
+    }
   }
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
