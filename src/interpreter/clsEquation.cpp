@@ -331,6 +331,7 @@ void clsEquation::Reserve(std::size_t length) {
   auto carve = [&at]<class T>(Array<T>& array, std::size_t count) {
     array.data = reinterpret_cast<T*>(at);
     array.size = 0;
+    array.capacity = static_cast<int>(count);
     at += count * sizeof(T);
   };
   // Widest alignment first.
@@ -511,6 +512,7 @@ void clsEquation::ParseEquation() {
       if (t.priority >= 1) ++first[static_cast<std::size_t>(top - t.priority) + 1];
     for (std::size_t k = 1; k < first.size(); ++k) first[k] += first[k - 1];
     EvalOrder.size = first.back();
+    assert(EvalOrder.size <= EvalOrder.capacity);
     for (int i = 1; i <= n; ++i) {
       const int p = Tokens[i - 1].priority;
       if (p >= 1) EvalOrder[first[static_cast<std::size_t>(top - p)]++] = i;

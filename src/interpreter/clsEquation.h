@@ -6,6 +6,7 @@
 // Which slots an operator finds never depends on the values, so setting a text walks the slots
 // once and keeps the walk as a list of steps on numbered registers; Solve runs the steps.
 // Errors are vl::RunTimeError with the source "Interpretador".
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -83,8 +84,12 @@ class clsEquation {
   struct Array {
     T* data = nullptr;
     int size = 0;
+    int capacity = 0;
     T& operator[](int i) const { return data[i]; }
-    void push(const T& v) { data[size++] = v; }
+    void push(const T& v) {
+      assert(size < capacity);
+      data[size++] = v;
+    }
     T* begin() const { return data; }
     T* end() const { return data + size; }
   };

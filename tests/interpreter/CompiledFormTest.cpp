@@ -5,13 +5,29 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <limits>
 #include <string>
 #include <vector>
 
 #include "RunTimeError.h"
 #include "clsEquation.h"
+
+// Counts the allocations made while counting is on, for the test that Solve makes none.
+namespace {
+bool countAllocations = false;
+int allocations = 0;
+}  // namespace
+
+void* operator new(std::size_t size) {
+  if (countAllocations) ++allocations;
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -64,6 +80,31 @@ TEST(CompiledForm, ReevaluationMatchesAFreshRead) {
         EXPECT_EQ(Outcome(kept), Outcome(fresh));
       }
     }
+  }
+}
+
+TEST(CompiledForm, ReevaluationDoesNotAllocate) {
+  const std::string x = "x", y = "Y";
+  for (const char* text : {"x^2+y^2-4x-6y-3", "sen(x)^2+cos(x)^2", "max (-2, cos (y))",
+                           "(2/3)*x-(1/7)*y+5", "mod(x,3)+x\\2+rnd*0+sgn(y)", "3pi"}) {
+    SCOPED_TRACE(text);
+    vl::clsEquation eq;
+    eq.Equation(text);
+    eq.Var(x, 1);
+    eq.Var(y, 2);
+    eq.Solve();
+    countAllocations = true;
+    allocations = 0;
+    double sum = 0;
+    for (double v = -2; v <= 2; v += 0.5) {
+      eq.Var(x, v);
+      eq.Var(y, v / 3);
+      eq.Solve();
+      sum += eq.Solution();
+    }
+    countAllocations = false;
+    EXPECT_EQ(allocations, 0);
+    EXPECT_TRUE(std::isfinite(sum));
   }
 }
 
