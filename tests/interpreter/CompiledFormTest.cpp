@@ -182,6 +182,13 @@ TEST(CompiledForm, NewTextKeepsGivenValuesOnly) {
   EXPECT_EQ(eq.Var("c"), 0);
   eq.Var("c", 5);
   EXPECT_EQ(eq.Solution(), 5);
+
+  // Long names that share their first eight letters are still two names.
+  eq.Var("Comprimento1", 10);
+  eq.Equation("comprimento1-comprimento2");
+  EXPECT_EQ(Outcome(eq), "1102 Variável não definida: comprimento2 / Interpretador");
+  eq.Var("COMPRIMENTO2", 4);
+  EXPECT_EQ(eq.Solution(), 6);
 }
 
 }  // namespace
