@@ -58,4 +58,18 @@ void LongNestedText(benchmark::State& state) {
 }
 BENCHMARK(LongNestedText)->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
+// A long flat text: 1+1+...+1, read and evaluated.
+void LongSum(benchmark::State& state) {
+  std::string text = "1";
+  for (int i = 0; i < state.range(0); ++i) text += "+1";
+  for (auto _ : state) {
+    vl::clsEquation eq;
+    eq.Equation(text);
+    eq.Solve();
+    benchmark::DoNotOptimize(eq.Solution());
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<long long>(text.size()));
+}
+BENCHMARK(LongSum)->Arg(1000)->Arg(50000)->Unit(benchmark::kMicrosecond);
+
 }  // namespace

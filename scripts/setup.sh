@@ -3,8 +3,8 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
-          libbenchmark-dev xz-utils clang libclang-rt-14-dev xvfb xauth fonts-comic-neue fonts-dejavu-core
-          fonts-liberation2)
+          libbenchmark-dev libmuparser-dev xz-utils clang libclang-rt-14-dev xvfb xauth fonts-comic-neue
+          fonts-dejavu-core fonts-liberation2)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -13,30 +13,6 @@ void RaiseOverflow() { throw RunTimeError(err::kOverflow, err::kOverflowText); }
 void RaiseDivisionByZero() { throw RunTimeError(err::kDivisionByZero, err::kDivisionByZeroText); }
 void RaiseTypeMismatch() { throw RunTimeError(err::kTypeMismatch, err::kTypeMismatchText); }
 
-double Finite(double v) {
-  if (!std::isfinite(v)) RaiseOverflow();
-  return v;
-}
-
-double Add(double a, double b) { return Finite(a + b); }
-double Sub(double a, double b) { return Finite(a - b); }
-double Mul(double a, double b) { return Finite(a * b); }
-
-double Div(double a, double b) {
-  if (b == 0) {
-    if (a == 0 || std::isnan(a)) RaiseOverflow();
-    RaiseDivisionByZero();
-  }
-  return Finite(a / b);
-}
-
-double Pow(double base, double exponent) {
-  if (std::isnan(base) || std::isnan(exponent)) RaiseOverflow();
-  if (base == 0 && exponent < 0) RaiseInvalidArgument();
-  if (base < 0 && std::isfinite(exponent) && exponent != std::trunc(exponent)) RaiseInvalidArgument();
-  return Finite(std::pow(base, exponent));
-}
-
 double Sqrt(double v) {
   if (v < 0) RaiseInvalidArgument();
   return Finite(std::sqrt(v));

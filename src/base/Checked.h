@@ -2,6 +2,7 @@
 // Arithmetic that raises the program's run-time errors instead of producing inf or NaN:
 // 11 for a zero divisor, 6 for overflow and invalid operations (0/0), 5 for a domain fault.
 // Handler code and the interpreter both go through these, so a fault never reaches a drawing.
+#include <cmath>
 #include <cstdint>
 
 namespace vl::checked {
@@ -11,16 +12,37 @@ namespace vl::checked {
 [[noreturn]] void RaiseDivisionByZero();   // 11
 [[noreturn]] void RaiseTypeMismatch();     // 13
 
-// inf or NaN -> 6; otherwise v.
-double Finite(double v);
+// The operations the interpreter runs for every operator are inline: a call each would cost
+// more than the arithmetic.
 
-double Add(double a, double b);
-double Sub(double a, double b);
-double Mul(double a, double b);
+// inf or NaN -> 6; otherwise v.
+inline double Finite(double v) {
+  if (!std::isfinite(v)) RaiseOverflow();
+  return v;
+}
+
+inline double Add(double a, double b) { return Finite(a + b); }
+inline double Sub(double a, double b) { return Finite(a - b); }
+inline double Mul(double a, double b) { return Finite(a * b); }
+
 // b == 0: 11, or 6 when a is 0 too (0/0 is an invalid operation, not a division by zero).
-double Div(double a, double b);
+inline double Div(double a, double b) {
+  if (b == 0) {
+    if (a == 0 || std::isnan(a)) RaiseOverflow();
+    RaiseDivisionByZero();
+  }
+  return Finite(a / b);
+}
+
 // A negative base with a non-integer power, or 0 to a negative power: 5; overflow: 6.
-double Pow(double base, double exponent);
+inline double Pow(double base, double exponent) {
+  if (std::isnan(base) || std::isnan(exponent)) RaiseOverflow();
+  if (base == 0 && exponent < 0) RaiseInvalidArgument();
+  if (base < 0 && std::isfinite(exponent) && exponent != std::trunc(exponent))
+    RaiseInvalidArgument();
+  return Finite(std::pow(base, exponent));
+}
+
 // Negative: 5.
 double Sqrt(double v);
 // Zero or negative: 5.

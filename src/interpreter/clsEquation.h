@@ -3,9 +3,15 @@
 // as a double. Tokenizing gives every token a priority from its kind and its parenthesis depth
 // (7 per level), the evaluation order is those tokens sorted by priority, and the evaluator
 // works on a list of slots where each operator takes its nearest filled neighbours.
+// Which slots an operator finds never depends on the values, so setting a text walks the slots
+// once and keeps the walk as a list of steps on numbered registers; Solve runs the steps.
 // Errors are vl::RunTimeError with the source "Interpretador".
-#include <map>
+#include <cassert>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vl {
@@ -13,6 +19,9 @@ namespace vl {
 class clsEquation {
  public:
   clsEquation();
+  // One object per handler run; its steps point into its own block, so it is not copied.
+  clsEquation(const clsEquation&) = delete;
+  clsEquation& operator=(const clsEquation&) = delete;
 
   void Graus(bool degrees);
   bool Graus() const;
@@ -27,35 +36,96 @@ class clsEquation {
   void Var(const std::string& name, double value);
 
   // Read-only views of the last parse, for tests: tokens in text order (a comma is the empty
-  // text), their priorities, and the evaluation order as 1-based token positions.
-  const std::vector<std::string>& TokenList() const { return Tokens; }
-  const std::vector<int>& TokenPriorities() const { return Priorities; }
-  const std::vector<int>& Order() const { return EvalOrder; }
+  // text), their priorities, and the evaluation order as 1-based token positions (empty after
+  // unbalanced parentheses).
+  const std::vector<std::string>& TokenList() const;
+  const std::vector<int>& TokenPriorities() const;
+  const std::vector<int>& Order() const;
 
-  // Token kinds, kept beside the token texts so the evaluator need not re-classify them.
   enum class Kind : unsigned char { Number, Name, Function, Operator, Open, Close, Separator };
 
  private:
-  struct SlotList;
+  // A variable given through Var, or a name of the text not given a value yet.
+  struct Variable {
+    std::string name;   // lower case
+    std::uint64_t key;  // its first 8 bytes, for a quick comparison
+    double value;
+    bool set;
+    int reg;  // the register the text reads it from; -1 when the text does not read it
+  };
+  // A token: its text in TokenChars, its kind and its priority.
+  struct Token {
+    int start, length, priority;
+    Kind kind;
+  };
+  // One step of the walk: dst = a op b on registers, a function, a check that a variable has a
+  // value (at its first read), a random draw, or a failure the walk found in the text itself.
+  enum class Op : unsigned char {
+    Neg, Add, Sub, Mul, Div, Pow, IntDiv, IntMod, Call, Check, Rnd,
+    FailInvalid, FailOverflow, FailEmptyArgument, FailUndefinedFunction,
+  };
+  struct Step {
+    Op op;
+    unsigned char function;  // Call: index into the function table
+    std::int32_t dst, a, b;  // registers; Check: a is the variable; Fail*: a is the token
+  };
+  // A slot of the walk: nothing, a token not taken yet, or the register of a value. Filled
+  // slots form a doubly linked list.
+  struct Slot {
+    enum State : unsigned char { kEmpty, kToken, kValue };
+    State state;
+    int token;  // kToken: the 1-based position of the token it holds
+    int reg;    // kValue
+    int next, prev;
+  };
 
-  int NextNonNullIndex(int start, const SlotList& slots) const;
-  int PrevNonNullIndex(int start, const SlotList& slots) const;
+  // An array in Block, with room for a bound known before the text is read.
+  template <class T>
+  struct Array {
+    T* data = nullptr;
+    int size = 0;
+    int capacity = 0;
+    T& operator[](int i) const { return data[i]; }
+    void push(const T& v) {
+      assert(size < capacity);
+      data[size++] = v;
+    }
+    T* begin() const { return data; }
+    T* end() const { return data + size; }
+  };
+
+  void Reserve(std::size_t length);
+  std::string_view TokenText(int position) const;
+  static int NextNonNullIndex(int start, const std::vector<Slot>& slots);
+  static int PrevNonNullIndex(int start, const std::vector<Slot>& slots);
   void ParseEquation();
-  double Evaluate();
+  void Compile();
+  void Run();
   double Apply(int function, double x, double y) const;
+  int FindVariable(const std::string& name) const;
+  int BindVariable(std::string_view name);
+  void AddVariable(std::string lowerName, double value, bool set);
 
   bool NeedsSolve;
-  bool IsParsed;
-  std::map<std::string, double> Variables;  // keys in lower case
+  bool IsParsed;  // the steps belong to ExpressionText (a failed parse is remembered as such)
+  std::vector<Variable> Variables;
   std::string ExpressionText;
   bool DegreesMode;
   double ResultValue;
-  std::vector<std::string> Tokens;
-  std::vector<int> EvalOrder;
+  // The parse and its steps share one block, so reading a text costs one allocation.
+  std::unique_ptr<std::byte[]> Block;
+  std::size_t BlockSize;
+  Array<double> Registers;  // constants filled when compiling, the rest by Solve
+  Array<Step> Steps;
+  Array<Token> Tokens;
+  Array<int> EvalOrder;
+  Array<char> TokenChars;
 
-  std::vector<Kind> Kinds;
-  std::vector<int> Priorities;
-  std::vector<int> FunctionIds;  // per token: index into the function table, -1 when unknown
+  bool ParseFailed;    // unbalanced parentheses: every Solve raises 1100
+  int ResultRegister;  // -1: no value to hand out (nothing read, or a failure first)
+  mutable std::vector<std::string> TokenTexts;  // the views, made when asked
+  mutable std::vector<int> TokenPriorityList;
+  mutable std::vector<int> OrderList;
 };
 
 // Lower case of a UTF-8 text: ASCII and the accented Latin letters (Latin-1 and Latin
