@@ -4,9 +4,7 @@
 #include <cmath>
 
 #include "Checked.h"
-#include "NumberText.h"
 #include "ProblemMechanics.h"
-#include "clsEquation.h"
 
 namespace vl {
 
@@ -20,28 +18,16 @@ std::optional<Verdict> CircleTextVerdict(const std::string& cleaned, const Circl
 }
 
 CircleQuadratic CircleQuadraticOf(const std::string& s) {
+  DifferenceSampler g(s);
   CircleQuadratic q;
-  clsEquation eq;
-  eq.Equation(s);
-  eq.Var("x", 0);
-  eq.Var("y", 0);
-  eq.Solve();
-  q.F = eq.Solution();
+  q.F = g.Constant();
 
   // Without its constant term the difference is g(x, y) = A·x² + B·y² + C·x·y + D·x + E·y.
-  const std::string g = s + "-(" + PlainNumeral(q.F) + ")";
-  auto at = [&](double x, double y) {
-    eq.Equation(g);
-    eq.Var("y", y);
-    eq.Var("x", x);
-    eq.Solve();
-    return eq.Solution();
-  };
-  const double g01 = at(0, 1);
-  const double g10 = at(1, 0);
-  const double g11 = at(1, 1);
-  const double g21 = at(2, 1);
-  const double g12 = at(1, 2);
+  const double g01 = g.WithoutConstant(0, 1);
+  const double g10 = g.WithoutConstant(1, 0);
+  const double g11 = g.WithoutConstant(1, 1);
+  const double g21 = g.WithoutConstant(2, 1);
+  const double g12 = g.WithoutConstant(1, 2);
 
   // Second differences give the square terms, the mixed difference the x·y term, and what is
   // left of the first differences the linear terms.

@@ -31,27 +31,29 @@ std::string EquationDifferenceText(const std::string& cleaned) {
   return cleaned.substr(0, eq) + "-(" + cleaned.substr(eq + 1) + ")";
 }
 
+DifferenceSampler::DifferenceSampler(const std::string& difference) {
+  eq_.Equation(difference);
+  eq_.Var("x", 0);
+  eq_.Var("y", 0);
+  eq_.Solve();
+  constant_ = eq_.Solution();
+  rest_ = difference + "-(" + PlainNumeral(constant_) + ")";
+}
+
+double DifferenceSampler::WithoutConstant(double x, double y) {
+  eq_.Equation(rest_);
+  eq_.Var("y", y);
+  eq_.Var("x", x);
+  eq_.Solve();
+  return eq_.Solution();
+}
+
 geo::Line LineFromDifference(const std::string& s) {
+  DifferenceSampler g(s);
   geo::Line line;
-  clsEquation eq;
-  eq.Equation(s);
-  eq.Var("x", 0);
-  eq.Var("y", 0);
-  eq.Solve();
-  line.c = eq.Solution();
-
-  const std::string g = s + "-(" + PlainNumeral(line.c) + ")";
-  eq.Equation(g);
-  eq.Var("y", 0);
-  eq.Var("x", 1);
-  eq.Solve();
-  line.a = eq.Solution();
-
-  eq.Equation(g);
-  eq.Var("y", 1);
-  eq.Var("x", 0);
-  eq.Solve();
-  line.b = eq.Solution();
+  line.c = g.Constant();
+  line.a = g.WithoutConstant(1, 0);
+  line.b = g.WithoutConstant(0, 1);
 
   RemoveReaderNoise({&line.a, &line.b, &line.c});
   return line;

@@ -9,6 +9,7 @@
 #include <variant>
 
 #include "Values.h"
+#include "clsEquation.h"
 
 namespace vl {
 
@@ -30,6 +31,21 @@ std::string EquationDifferenceText(const std::string& cleaned);
 // Step 3: the coefficients of a difference text, without the reading's own round-off.
 // Interpreter faults raise their own errors.
 geo::Line LineFromDifference(const std::string& difference);
+
+// A difference text as a polynomial in x and y: its constant term, and the value of the rest at
+// any point. The constant is taken out as its exact numeral, so the rest carries no round-off of
+// its own. Each evaluation raises what the interpreter raises.
+class DifferenceSampler {
+ public:
+  explicit DifferenceSampler(const std::string& difference);
+  double Constant() const { return constant_; }
+  double WithoutConstant(double x, double y);
+
+ private:
+  clsEquation eq_;
+  double constant_ = 0;
+  std::string rest_;
+};
 
 // The three steps in a row on a typed text.
 std::variant<geo::Line, Verdict> ReadLineEquation(const std::string& typed);
