@@ -10,7 +10,6 @@ namespace vl {
 namespace {
 
 constexpr int kPictureTop = 1440;
-constexpr int kPictureSize = TopicWindow::kPictureSize;
 constexpr int kTitleTop = 1020;
 constexpr int kTitleHeight = 345;
 constexpr int kButtonSize = 765;

@@ -5,29 +5,14 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
-#include <new>
 #include <limits>
 #include <string>
 #include <vector>
 
+#include "AllocationCounter.h"
 #include "RunTimeError.h"
 #include "clsEquation.h"
-
-// Counts the allocations made while counting is on, for the test that Solve makes none.
-namespace {
-bool countAllocations = false;
-int allocations = 0;
-}  // namespace
-
-void* operator new(std::size_t size) {
-  if (countAllocations) ++allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -93,8 +78,7 @@ TEST(CompiledForm, ReevaluationDoesNotAllocate) {
     eq.Var(x, 1);
     eq.Var(y, 2);
     eq.Solve();
-    countAllocations = true;
-    allocations = 0;
+    vl::testing::StartCountingAllocations();
     double sum = 0;
     for (double v = -2; v <= 2; v += 0.5) {
       eq.Var(x, v);
@@ -102,8 +86,7 @@ TEST(CompiledForm, ReevaluationDoesNotAllocate) {
       eq.Solve();
       sum += eq.Solution();
     }
-    countAllocations = false;
-    EXPECT_EQ(allocations, 0);
+    EXPECT_EQ(vl::testing::StopCountingAllocations(), 0);
     EXPECT_TRUE(std::isfinite(sum));
   }
 }
