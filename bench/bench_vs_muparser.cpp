@@ -3,11 +3,11 @@
 // read at new x and y (as the equation readers do). muparser gets each text in its own
 // spelling (4*x for 4x, sin for sen, sqrt for sqr) and one parser kept across iterations.
 #include <benchmark/benchmark.h>
+#include <muParser.h>
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <muParser.h>
 #include <string>
 
 #include "clsEquation.h"
@@ -142,8 +142,7 @@ int main(int argc, char** argv) {
     for (int k = 0; k < kTextCount; ++k) {
       const std::string n = std::to_string(k);
       benchmark::RegisterBenchmark((kind + "ours/" + n).c_str(), OursReevaluate, k, decimal);
-      benchmark::RegisterBenchmark((kind + "muparser/" + n).c_str(), MuparserReevaluate, k,
-                                   decimal);
+      benchmark::RegisterBenchmark((kind + "muparser/" + n).c_str(), MuparserReevaluate, k, decimal);
     }
   }
   benchmark::Initialize(&argc, argv);

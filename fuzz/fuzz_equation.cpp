@@ -7,9 +7,9 @@
 #include <cstring>
 #include <string>
 
+#include "clsEquation.h"
 #include "NumberText.h"
 #include "RunTimeError.h"
-#include "clsEquation.h"
 
 namespace {
 
@@ -45,8 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       Check(std::isfinite(eq.Solution()));
     } catch (const vl::RunTimeError& e) {
       Check(e.Source() == "Interpretador");
-      Check(e.Number() == 5 || e.Number() == 6 || e.Number() == 11 ||
-            (e.Number() >= 1100 && e.Number() <= 1104));
+      Check(e.Number() == 5 || e.Number() == 6 || e.Number() == 11 || (e.Number() >= 1100 && e.Number() <= 1104));
     }
   }
 

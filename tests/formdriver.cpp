@@ -9,9 +9,9 @@
 
 #include "AllForms.h"
 #include "App.h"
+#include "clsEquation.h"
 #include "Module1.h"
 #include "RunTimeError.h"
-#include "clsEquation.h"
 
 namespace {
 
@@ -129,12 +129,11 @@ std::string Drawing(App& app, const std::string& name) {
     out += "{\"op\": " + Quote(OpName(e.op));
     switch (e.op) {
       case DrawEntry::Op::Line:
-        out += ", \"x1\": " + Num(e.x1) + ", \"y1\": " + Num(e.y1) + ", \"x2\": " + Num(e.x2) + ", \"y2\": " + Num(e.y2);
+        out +=
+            ", \"x1\": " + Num(e.x1) + ", \"y1\": " + Num(e.y1) + ", \"x2\": " + Num(e.x2) + ", \"y2\": " + Num(e.y2);
         break;
       case DrawEntry::Op::Point:
-      case DrawEntry::Op::Text:
-        out += ", \"x\": " + Num(e.x1) + ", \"y\": " + Num(e.y1);
-        break;
+      case DrawEntry::Op::Text: out += ", \"x\": " + Num(e.x1) + ", \"y\": " + Num(e.y1); break;
       case DrawEntry::Op::Circle:
         out += ", \"x\": " + Num(e.x1) + ", \"y\": " + Num(e.y1) + ", \"r\": " + Num(e.r);
         break;
@@ -142,8 +141,8 @@ std::string Drawing(App& app, const std::string& name) {
     out += ", \"colour\": " + std::to_string(e.colour) + ", \"width\": " + std::to_string(e.width) +
            ", \"style\": " + Quote(e.style == PenStyle::Dotted ? "dotted" : "solid");
     if (e.op == DrawEntry::Op::Text)
-      out += ", \"text\": " + Quote(e.text) + ", \"font\": " + Quote(e.font.name) + ", \"size\": " +
-             Num(e.font.size) + ", \"bold\": " + Bool(e.font.bold);
+      out += ", \"text\": " + Quote(e.text) + ", \"font\": " + Quote(e.font.name) + ", \"size\": " + Num(e.font.size) +
+             ", \"bold\": " + Bool(e.font.bold);
     out += "}";
   }
   return out + "]}";
@@ -155,8 +154,8 @@ std::string Messages(App& app) {
   for (const auto& m : app.TakeMessages()) {
     if (!first) out += ", ";
     first = false;
-    out += "{\"text\": " + Quote(m.text) + ", \"title\": " + Quote(m.title) + ", \"icon\": " +
-           Quote(m.icon == MsgIcon::Information ? "information" : "none") + "}";
+    out += "{\"text\": " + Quote(m.text) + ", \"title\": " + Quote(m.title) +
+           ", \"icon\": " + Quote(m.icon == MsgIcon::Information ? "information" : "none") + "}";
   }
   return out + "]";
 }
@@ -223,8 +222,8 @@ std::string Run(App& app, const std::string& line) {
   }
   if (cmd == "ended") return "{\"ended\": " + Bool(app.Ended()) + "}";
 
-  if (cmd == "show" || cmd == "hide" || cmd == "unload" || cmd == "activate" || cmd == "close" ||
-      cmd == "dump" || cmd == "drawing") {
+  if (cmd == "show" || cmd == "hide" || cmd == "unload" || cmd == "activate" || cmd == "close" || cmd == "dump" ||
+      cmd == "drawing") {
     const std::string name = rest.substr(0, rest.find(' '));
     if (!app.IsRegistered(name)) return Error("unknown form " + name);
     if (cmd == "dump") return Dump(app, name);

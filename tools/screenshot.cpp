@@ -4,13 +4,12 @@
 // Actions: show:FORM click:FORM.CONTROL text:FORM.CONTROL=TEXT up:FORM.CONTROL down:FORM.CONTROL
 // tick:FORM.CONTROL grab:FORM:FILE. Message boxes are answered OK after a moment.
 #include <cstdio>
-#include <string>
-
 #include <QApplication>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTimer>
 #include <QWidget>
+#include <string>
 
 #include "AllForms.h"
 #include "App.h"
@@ -75,8 +74,9 @@ int main(int argc, char* argv[]) {
       "screenshot: no graphical session to open the windows in; run it under a virtual screen: "
       "xvfb-run -a build/tools/screenshot show:Form1 grab:Form1:/tmp/form1.png");
   if (argc < 2) {
-    std::fprintf(stderr, "usage: screenshot show:FORM click:FORM.CONTROL text:FORM.CONTROL=TEXT up:FORM.CONTROL "
-                         "down:FORM.CONTROL tick:FORM.CONTROL grab:FORM:FILE ...\n");
+    std::fprintf(stderr,
+                 "usage: screenshot show:FORM click:FORM.CONTROL text:FORM.CONTROL=TEXT up:FORM.CONTROL "
+                 "down:FORM.CONTROL tick:FORM.CONTROL grab:FORM:FILE ...\n");
     return 2;
   }
   vl::App app;

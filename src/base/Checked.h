@@ -38,8 +38,7 @@ inline double Div(double a, double b) {
 inline double Pow(double base, double exponent) {
   if (std::isnan(base) || std::isnan(exponent)) RaiseOverflow();
   if (base == 0 && exponent < 0) RaiseInvalidArgument();
-  if (base < 0 && std::isfinite(exponent) && exponent != std::trunc(exponent))
-    RaiseInvalidArgument();
+  if (base < 0 && std::isfinite(exponent) && exponent != std::trunc(exponent)) RaiseInvalidArgument();
   return Finite(std::pow(base, exponent));
 }
 

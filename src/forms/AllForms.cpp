@@ -25,9 +25,8 @@ App::Factory Make() {
 }  // namespace
 
 const std::vector<std::string>& AllFormNames() {
-  static const std::vector<std::string> names = {"Form11", "Form1", "Form2",  "Form3",  "Form4",
-                                                 "Form5",  "Form6", "Form7",  "Form8",  "Form9",
-                                                 "Form10", "Form12", "Form13", "Form14"};
+  static const std::vector<std::string> names = {"Form11", "Form1", "Form2", "Form3",  "Form4",  "Form5",  "Form6",
+                                                 "Form7",  "Form8", "Form9", "Form10", "Form12", "Form13", "Form14"};
   return names;
 }
 

@@ -4,8 +4,8 @@
 #include <memory>
 #include <utility>
 
-#include "Palette.h"
 #include "LineDrawing.h"
+#include "Palette.h"
 #include "PlaneDrawing.h"
 #include "TopicWindow.h"
 
@@ -93,8 +93,7 @@ std::unique_ptr<DrawingArea> Bisectors() {
   c.Line(a2, b2, c2);
   const double n1 = std::hypot(a1, b1), n2 = std::hypot(a2, b2);
   c.Pen(colour::kLightRed, 1, PenStyle::Dotted);
-  for (double sign : {1.0, -1.0})
-    c.Line(a1 / n1 - sign * a2 / n2, b1 / n1 - sign * b2 / n2, c1 / n1 - sign * c2 / n2);
+  for (double sign : {1.0, -1.0}) c.Line(a1 / n1 - sign * a2 / n2, b1 / n1 - sign * b2 / n2, c1 / n1 - sign * c2 / n2);
   return c.Take();
 }
 

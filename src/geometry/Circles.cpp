@@ -42,10 +42,10 @@ ThreePointCircle CircleThroughThreePoints(Point p1, Point p2, Point p3) {
   ThreePointCircle out;
   out.Det = ThreePointDeterminant(p1, p2, p3);
   // Rows (sᵢ, yᵢ, 1), (xᵢ, sᵢ, 1) and (xᵢ, yᵢ, sᵢ): Cramer's rule for D, E and F.
-  const double Dx = ThreeMinusThree(Mul(s1, p2.y), Mul(s2, p3.y), Mul(s3, p1.y), Mul(s3, p2.y), Mul(s1, p3.y),
-                                    Mul(s2, p1.y));
-  const double Dy = ThreeMinusThree(Mul(s2, p1.x), Mul(s3, p2.x), Mul(s1, p3.x), Mul(s2, p3.x), Mul(s1, p2.x),
-                                    Mul(s3, p1.x));
+  const double Dx =
+      ThreeMinusThree(Mul(s1, p2.y), Mul(s2, p3.y), Mul(s3, p1.y), Mul(s3, p2.y), Mul(s1, p3.y), Mul(s2, p1.y));
+  const double Dy =
+      ThreeMinusThree(Mul(s2, p1.x), Mul(s3, p2.x), Mul(s1, p3.x), Mul(s2, p3.x), Mul(s1, p2.x), Mul(s3, p1.x));
   const double Dz = ThreeMinusThree(Mul(Mul(s3, p1.x), p2.y), Mul(Mul(s2, p1.y), p3.x), Mul(Mul(s1, p2.x), p3.y),
                                     Mul(Mul(s1, p3.x), p2.y), Mul(Mul(s2, p1.x), p3.y), Mul(Mul(s3, p2.x), p1.y));
   out.D = Div(-Dx, out.Det);
@@ -55,9 +55,7 @@ ThreePointCircle CircleThroughThreePoints(Point p1, Point p2, Point p3) {
   return out;
 }
 
-double Radius(const ThreePointCircle& c) {
-  return Div(Sqrt(Sub(Add(Mul(c.D, c.D), Mul(c.E, c.E)), Mul(4, c.F))), 2);
-}
+double Radius(const ThreePointCircle& c) { return Div(Sqrt(Sub(Add(Mul(c.D, c.D), Mul(c.E, c.E)), Mul(4, c.F))), 2); }
 
 LineCircleCrossings Intersect(const Line& l, const Circle& circle) {
   const double a = l.a, b = l.b, c = l.c, h = circle.h, k = circle.k, r = circle.r;
@@ -105,8 +103,7 @@ Point CentreTouchingLineAt(const Line& l, Point p, Point q) {
 
   if (a == 0) {
     // A horizontal line: the centre is straight above or below Q.
-    const double numerator =
-        Add(Sub(Sub(Add(-Pow(xQ, 2), Pow(yQ, 2)), Pow(xP, 2)), Pow(yP, 2)), Mul(Mul(2, xP), xQ));
+    const double numerator = Add(Sub(Sub(Add(-Pow(xQ, 2), Pow(yQ, 2)), Pow(xP, 2)), Pow(yP, 2)), Mul(Mul(2, xP), xQ));
     return {xQ, Div(numerator, Sub(Mul(2, yQ), Mul(2, yP)))};
   }
 

@@ -117,9 +117,7 @@ bool Collinear(Point p1, Point p2, Point p3) {
   return Mul(Sub(p3.y, p1.y), Sub(p2.x, p1.x)) == Mul(Sub(p3.x, p1.x), Sub(p2.y, p1.y));
 }
 
-double InclinationSlope(double degrees) {
-  return checked::Finite(std::tan(Div(Mul(degrees, std::atan(1.0)), 45)));
-}
+double InclinationSlope(double degrees) { return checked::Finite(std::tan(Div(Mul(degrees, std::atan(1.0)), 45))); }
 
 double Cotangent(double degrees) {
   return checked::Finite(std::tan(Div(Mul(Mul(Sub(90, degrees), 4), std::atan(1.0)), 180)));

@@ -45,9 +45,7 @@ Point Orthocentre(Point A, Point B, Point C) {
   return {hx, hy};
 }
 
-Point Centroid(Point A, Point B, Point C) {
-  return {Div(Add(Add(A.x, B.x), C.x), 3), Div(Add(Add(A.y, B.y), C.y), 3)};
-}
+Point Centroid(Point A, Point B, Point C) { return {Div(Add(Add(A.x, B.x), C.x), 3), Div(Add(Add(A.y, B.y), C.y), 3)}; }
 
 Point AltitudeFoot(Point P, Point Q, Point R) {
   const Line altitude{Sub(R.x, Q.x), Sub(R.y, Q.y), Add(Mul(P.x, Sub(Q.x, R.x)), Mul(P.y, Sub(Q.y, R.y)))};

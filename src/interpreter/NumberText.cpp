@@ -21,9 +21,8 @@ struct Decimal {
 
 Decimal Decompose(double v, int precision) {
   char buf[64];
-  const auto res = precision < 0
-                       ? std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific)
-                       : std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, precision);
+  const auto res = precision < 0 ? std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific)
+                                 : std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, precision);
   Decimal d;
   const char* p = buf;
   if (*p == '-') {
@@ -69,8 +68,7 @@ long long DecimalMagnitude(const std::string& canonical) {
   const std::size_t dot = std::min(canonical.find('.'), e);
   const std::size_t first = canonical.find_first_of("123456789");
   if (first == std::string::npos || first > e) return 0;
-  long long magnitude = first < dot ? static_cast<long long>(dot - first - 1)
-                                    : -static_cast<long long>(first - dot);
+  long long magnitude = first < dot ? static_cast<long long>(dot - first - 1) : -static_cast<long long>(first - dot);
   long long exponent = 0;
   bool negative = false;
   for (std::size_t i = e + 1; i < canonical.size(); ++i) {
@@ -106,8 +104,7 @@ std::string NumberText(double v) {
 }
 
 double RoundHalfEven2(double v) {
-  static_assert(std::numeric_limits<long double>::digits >= 64,
-                "the exact product v*100 needs a 64-bit significand");
+  static_assert(std::numeric_limits<long double>::digits >= 64, "the exact product v*100 needs a 64-bit significand");
   // From 2^52 on every double is a whole number; below it v*100 needs at most 60 bits and so
   // is exact in long double, where nearbyint sees the true half and sends it to even.
   if (!std::isfinite(v) || std::fabs(v) >= 0x1p52) return v;

@@ -29,6 +29,7 @@ struct InvalidExpression {};
 [[noreturn]] void Invalid() { throw InvalidExpression{}; }
 
 // The 49 functions, in the order they are searched.
+// clang-format off
 constexpr std::string_view kFunctions[] = {
     "abs(",    "arctg(",    "cos(",      "exp(",     "fix(",      "int(",      "log(",
     "rnd(",    "sgn(",      "sin(",      "sen(",     "sqr(",      "tg(",       "min(",
@@ -38,9 +39,11 @@ constexpr std::string_view kFunctions[] = {
     "cotgh(",  "arcsinh(",  "arcsenh(",  "arccosh(", "arctgh(",   "arcsech(",  "arccosech(",
     "arccotgh(", "log10(",  "log2(",     "ln(",      "graus(",    "rad(",      "mant(",
 };
+// clang-format on
 constexpr int kFunctionCount = static_cast<int>(sizeof kFunctions / sizeof kFunctions[0]);
 static_assert(kFunctionCount == 49);
 
+// clang-format off
 enum Function {
   kAbs, kArctg, kCos, kExp, kFix, kInt, kLog, kRndF, kSgn, kSin, kSen, kSqr, kTg, kMin,
   kMax, kRandom, kMod, kLogn, kRand, kSec, kCosec, kCotan, kCotg, kArcsin, kArcsen, kArccos,
@@ -48,11 +51,11 @@ enum Function {
   kArcsenh, kArccosh, kArctgh, kArcsech, kArccosech, kArccotgh, kLog10, kLog2, kLn, kGraus,
   kRad, kMant,
 };
+// clang-format on
 
 int FunctionId(std::string_view token) {
   for (int k = 0; k < kFunctionCount; ++k)
-    if (kFunctions[k].size() == token.size() && kFunctions[k][0] == token[0] && kFunctions[k] == token)
-      return k;
+    if (kFunctions[k].size() == token.size() && kFunctions[k][0] == token[0] && kFunctions[k] == token) return k;
   return -1;
 }
 
@@ -63,8 +66,7 @@ struct RandomSource {
   float last = 0;
 
   static std::uint32_t Seed() {
-    return static_cast<std::uint32_t>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+    return static_cast<std::uint32_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
   }
   static float FromBits(std::uint32_t bits) { return static_cast<float>(bits >> 8) / 16777216.0f; }
   void Reseed() { generator.seed(Seed()); }
@@ -90,9 +92,8 @@ double Sgn(double x) { return x > 0 ? 1 : (x < 0 ? -1 : 0); }
 double NumberTokenValue(std::string_view token) {
   // Up to 15 digits with at most 22 after the mark: the digits as a whole number and the power
   // of ten are both exact doubles, so one division rounds exactly as reading the decimal does.
-  static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                            1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                            1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                            1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
   if (token.size() <= 16) {
     std::int64_t digits = 0;
     int count = 0, after = -1;
@@ -121,8 +122,7 @@ double NumberTokenValue(std::string_view token) {
     canonical += '.';
     canonical.append(token.substr(mark + 1));
   }
-  if (token.size() == (mark == std::string_view::npos ? 0 : 1))
-    return std::numeric_limits<double>::quiet_NaN();
+  if (token.size() == (mark == std::string_view::npos ? 0 : 1)) return std::numeric_limits<double>::quiet_NaN();
   double value = 0;
   const auto res = std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
   if (res.ec == std::errc::result_out_of_range) {
@@ -232,8 +232,7 @@ double clsEquation::Solution() {
 
 void clsEquation::Solve() {
   try {
-    if (ParseFailed)
-      throw RunTimeError(err::kUnbalancedParentheses, err::kUnbalancedParenthesesText);
+    if (ParseFailed) throw RunTimeError(err::kUnbalancedParentheses, err::kUnbalancedParenthesesText);
     Run();
     NeedsSolve = false;
   } catch (const RunTimeError& e) {
@@ -321,8 +320,8 @@ void clsEquation::Reserve(std::size_t length) {
   const std::size_t tokens = length + length / 2 + 1;
   const std::size_t steps = tokens + 1;
   const std::size_t registers = 3 * tokens + 2;
-  const std::size_t bytes = registers * sizeof(double) + steps * sizeof(Step) +
-                            tokens * (sizeof(Token) + sizeof(int) + sizeof(char));
+  const std::size_t bytes =
+      registers * sizeof(double) + steps * sizeof(Step) + tokens * (sizeof(Token) + sizeof(int) + sizeof(char));
   if (bytes > BlockSize) {
     Block.reset(new std::byte[bytes]);
     BlockSize = bytes;
@@ -369,9 +368,7 @@ int clsEquation::NextNonNullIndex(int start, const std::vector<Slot>& slots) {
   return i > static_cast<int>(slots.size()) - 2 ? 0 : i;
 }
 
-int clsEquation::PrevNonNullIndex(int start, const std::vector<Slot>& slots) {
-  return slots[start].prev;
-}
+int clsEquation::PrevNonNullIndex(int start, const std::vector<Slot>& slots) { return slots[start].prev; }
 
 void clsEquation::ParseEquation() {
   Reserve(ExpressionText.size());
@@ -477,8 +474,7 @@ void clsEquation::ParseEquation() {
           emitChar('^', Kind::Operator, 7 * depth + 5);
           operand = false;
           break;
-        default:
-          break;  // blanks, "=", accented letters...: ignored, the pending token goes on
+        default: break;  // blanks, "=", accented letters...: ignored, the pending token goes on
       }
     }
   }
@@ -593,8 +589,7 @@ void clsEquation::Compile() {
   };
   // The ")" that closes the group or function just taken is the next entry of the order.
   auto closing = [&](int& k) -> int {
-    if (k + 1 >= EvalOrder.size || Tokens[EvalOrder[k + 1] - 1].kind != Kind::Close)
-      fail(Op::FailInvalid, 0);
+    if (k + 1 >= EvalOrder.size || Tokens[EvalOrder[k + 1] - 1].kind != Kind::Close) fail(Op::FailInvalid, 0);
     return EvalOrder[++k];
   };
 
@@ -702,8 +697,7 @@ void clsEquation::Run() {
       case Op::Mul: reg[s.dst] = checked::Mul(reg[s.a], reg[s.b]); break;
       case Op::Div: reg[s.dst] = checked::Div(reg[s.a], reg[s.b]); break;
       case Op::Pow:
-        reg[s.dst] = reg[s.b] == 2 && ExactSquare(reg[s.a]) ? reg[s.a] * reg[s.a]
-                                                           : checked::Pow(reg[s.a], reg[s.b]);
+        reg[s.dst] = reg[s.b] == 2 && ExactSquare(reg[s.a]) ? reg[s.a] * reg[s.a] : checked::Pow(reg[s.a], reg[s.b]);
         break;
       case Op::IntDiv:
       case Op::IntMod: {
@@ -724,11 +718,9 @@ void clsEquation::Run() {
       case Op::FailInvalid: Invalid();
       case Op::FailOverflow: checked::RaiseOverflow();
       case Op::FailEmptyArgument:
-        throw RunTimeError(err::kEmptyArgument,
-                           err::kEmptyArgumentText + std::string(TokenText(s.a)) + ")");
+        throw RunTimeError(err::kEmptyArgument, err::kEmptyArgumentText + std::string(TokenText(s.a)) + ")");
       case Op::FailUndefinedFunction:
-        throw RunTimeError(err::kUndefinedFunction,
-                           err::kUndefinedFunctionText + std::string(TokenText(s.a)) + ")");
+        throw RunTimeError(err::kUndefinedFunction, err::kUndefinedFunctionText + std::string(TokenText(s.a)) + ")");
     }
   }
   if (ResultRegister < 0) Invalid();  // a new object: nothing was read
@@ -790,8 +782,7 @@ double clsEquation::Apply(int id, double x, double y) const {
     case kArcsin:
     case kArcsen: return Mul(std::atan(Div(x, Sqrt(Sub(1, Mul(x, x))))), toDeg);
     case kArccos: return Mul(std::atan(Div(-x, Sqrt(Sub(1, Mul(x, x))))) + halfPi, toDeg);
-    case kArcsec:
-      return Mul(Sgn(x) * (std::atan(Sqrt(Sub(Mul(x, x), 1))) - halfPi) + halfPi, toDeg);
+    case kArcsec: return Mul(Sgn(x) * (std::atan(Sqrt(Sub(Mul(x, x), 1))) - halfPi) + halfPi, toDeg);
     case kArccosec: return Mul(Sgn(x) * std::atan(Div(1, Sqrt(Sub(Mul(x, x), 1)))), toDeg);
     case kArccotg: return Mul(halfPi - std::atan(Mul(x, toRad)), toDeg);
     case kSinh:

@@ -60,10 +60,12 @@ class clsEquation {
   };
   // One step of the walk: dst = a op b on registers, a function, a check that a variable has a
   // value (at its first read), a random draw, or a failure the walk found in the text itself.
+  // clang-format off
   enum class Op : unsigned char {
     Neg, Add, Sub, Mul, Div, Pow, IntDiv, IntMod, Call, Check, Rnd,
     FailInvalid, FailOverflow, FailEmptyArgument, FailUndefinedFunction,
   };
+  // clang-format on
   struct Step {
     Op op;
     unsigned char function;  // Call: index into the function table
@@ -121,8 +123,8 @@ class clsEquation {
   Array<int> EvalOrder;
   Array<char> TokenChars;
 
-  bool ParseFailed;    // unbalanced parentheses: every Solve raises 1100
-  int ResultRegister;  // -1: no value to hand out (nothing read, or a failure first)
+  bool ParseFailed;                             // unbalanced parentheses: every Solve raises 1100
+  int ResultRegister;                           // -1: no value to hand out (nothing read, or a failure first)
   mutable std::vector<std::string> TokenTexts;  // the views, made when asked
   mutable std::vector<int> TokenPriorityList;
   mutable std::vector<int> OrderList;

@@ -15,8 +15,10 @@ enum Topic { Ponto, Recta1, Recta2, Recta3, Recta4, Circulo1, Circulo2, Circulo3
 
 constexpr std::array<const char*, kTopics> kTargets = {"Form1", "Form2", "Form3", "Form5", "Form8",
                                                        "Form4", "Form6", "Form7", "Form9"};
+// clang-format off
 constexpr std::array<const char*, kTopics> kCaptions = {
     "Ponto", "Recta 1", "Recta 2", "Recta 3", "Recta 4", "Círculo 1", "Círculo 2", "Círculo 3", "Triângulo"};
+// clang-format on
 // The points window speaks of the line windows in the plural.
 constexpr std::array<const char*, kTopics> kCaptionsForm1 = {
     "Ponto", "Rectas 1", "Rectas 2", "Rectas 3", "Rectas 4", "Círculo 1", "Círculo 2", "Círculo 3", "Triângulo"};
@@ -24,10 +26,12 @@ constexpr std::array<const char*, kTopics> kTooltips = {
     "Ir para Pontos",           "Ir para Recta-1",          "Ir para Recta-2",
     "Ir para Recta-3",          "Ir para Recta-4",          "Ir para Circunferência-1",
     "Ir para Circunferência-2", "Ir para Circunferência-3", "Ir para Triângulo"};
+// clang-format off
 constexpr std::array<const char*, kTopics> kTooltipsForm2 = {
     "Ir para pontos",           "",                         "Ir para Recta 2",
     "Ir para Recta 3",          "Ir para Recta 4",          "Ir para Circunferência 1",
     "Ir para Circunferência 2", "Ir para Circunferência 3", "Ir para Triângulo"};
+// clang-format on
 
 struct Row {
   const char* form;
@@ -43,6 +47,7 @@ struct Row {
   const char* closeTooltip;
 };
 
+// clang-format off
 const std::array<Row, 9> kRows = {{
     {"Form1", "PONTOS", "Label37", true, 60, 180, "",
      {"", "Command2", "Command8", "Command5", "Command11", "Command4", "Command9", "Command10", "Command12"},
@@ -72,6 +77,7 @@ const std::array<Row, 9> kRows = {{
      {"Command2", "Command6", "Command1", "Command9", "Command3", "Command8", "Command10", "Command11", ""},
      "Ver as Instruções", "Mostrar a Sintaxe", "Fechar esta página"},
 }};
+// clang-format on
 
 TopicConfig Build(const Row& row) {
   TopicConfig c;
@@ -89,8 +95,8 @@ TopicConfig Build(const Row& row) {
   for (int t = 0; t < kTopics; ++t) {
     const std::string control = row.controls[static_cast<std::size_t>(t)];
     if (control.empty()) continue;
-    c.topicButtons.push_back({control, captions[static_cast<std::size_t>(t)],
-                              tooltips[static_cast<std::size_t>(t)], kTargets[static_cast<std::size_t>(t)]});
+    c.topicButtons.push_back({control, captions[static_cast<std::size_t>(t)], tooltips[static_cast<std::size_t>(t)],
+                              kTargets[static_cast<std::size_t>(t)]});
   }
   c.instructionsTooltip = row.instructionsTooltip;
   c.syntaxTooltip = row.syntaxTooltip;

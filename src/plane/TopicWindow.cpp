@@ -32,7 +32,9 @@ std::string RuleText(bool withBlank) {
          "não se graduam os eixos nem existe grelha)";
 }
 
-int ButtonLeft(int index) { return kFirstButtonLeft + index * (kLastButtonLeft - kFirstButtonLeft) / (kButtonsInRow - 1); }
+int ButtonLeft(int index) {
+  return kFirstButtonLeft + index * (kLastButtonLeft - kFirstButtonLeft) / (kButtonsInRow - 1);
+}
 
 }  // namespace
 
@@ -49,8 +51,10 @@ void TopicWindow::AddButtonRow() {
   const int top = config_.buttonTop;
   auto button = [&](int index, const std::string& name, const std::string& text, const std::string& tip,
                     const std::string& picture = {}) {
+    // clang-format off
     Add({name, ControlKind::CommandButton, "", ButtonLeft(index), top, kButtonSize, kButtonSize, text, tip, {}, -1,
          picture, Align::Center});
+    // clang-format on
   };
   int index = 0;
   button(index++, "Sair", "Sair", "Abandonar o programa", "sair");
@@ -101,13 +105,12 @@ void TopicWindow::AddFrameControls() {
   }
   Add({"DesenharGrelha", ControlKind::CheckBox, "Eixos", 3780, 660, 1500, 255, "Desenhar grelha",
        tips ? "Coloque a marca para que seja desenhada uma grelha na janela de desenho" : ""});
-  Add({config_.ruleLabel, ControlKind::Label, "Eixos", 120, 1320, 5085, 255,
-       RuleText(config_.ruleWithBlank)});
+  Add({config_.ruleLabel, ControlKind::Label, "Eixos", 120, 1320, 5085, 255, RuleText(config_.ruleWithBlank)});
 
   if (!config_.scratchBox.empty()) {
     // Never meant for the user: the equation readers keep a rewritten text here.
-    Control& scratch = Add({config_.scratchBox, ControlKind::TextBox, "", kPanelLeft, kClientHeight - 400, 1215,
-                            285, config_.scratchBox});
+    Control& scratch = Add(
+        {config_.scratchBox, ControlKind::TextBox, "", kPanelLeft, kClientHeight - 400, 1215, 285, config_.scratchBox});
     scratch.visible = false;
   }
 }

@@ -16,20 +16,20 @@ struct TopicButton {
   std::string control;  // "Command2" ...
   std::string caption;
   std::string tooltip;
-  std::string target;   // "Form1" ...
+  std::string target;  // "Form1" ...
 };
 
 // What differs between the nine windows.
 struct TopicConfig {
-  std::string formName;       // "Form1" .. "Form9"
-  std::string title;          // Label2, e.g. "PONTOS"
-  std::string ruleLabel;      // control name of the graduation rule label
-  bool ruleWithBlank = true;  // blank after the comma in the rule text
-  int pictureLeft = 60;       // twips
-  int buttonTop = 120;        // twips
-  std::string scratchBox;     // "Text3", "TextA" or empty
-  bool messageWhenUngraduated = false;  // the lines 3 window explains a missing graduation
-  bool frameTooltips = false;           // tooltips on the spinners and the grid switch
+  std::string formName;                   // "Form1" .. "Form9"
+  std::string title;                      // Label2, e.g. "PONTOS"
+  std::string ruleLabel;                  // control name of the graduation rule label
+  bool ruleWithBlank = true;              // blank after the comma in the rule text
+  int pictureLeft = 60;                   // twips
+  int buttonTop = 120;                    // twips
+  std::string scratchBox;                 // "Text3", "TextA" or empty
+  bool messageWhenUngraduated = false;    // the lines 3 window explains a missing graduation
+  bool frameTooltips = false;             // tooltips on the spinners and the grid switch
   std::vector<TopicButton> topicButtons;  // the eight other topic windows, in row order
   std::string instructionsTooltip;        // Command13
   std::string syntaxTooltip;              // Command15

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <mutex>
-
 #include <QString>
 #include <QStringList>
 

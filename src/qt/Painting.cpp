@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-
 #include <QFontMetricsF>
 #include <QPen>
 #include <QString>
@@ -65,8 +64,10 @@ bool PaintStraight(QPainter& p, const DrawEntry& e, QRect inner) {
   auto fill = [&](int a, int b) {  // pixels a .. b along the line, in either order
     const int lo = std::min(a, b);
     const int n = std::abs(b - a) + 1;
-    if (alongRow) p.fillRect(lo, across, n, width, colour);
-    else p.fillRect(across, lo, width, n, colour);
+    if (alongRow)
+      p.fillRect(lo, across, n, width, colour);
+    else
+      p.fillRect(across, lo, width, n, colour);
   };
   // Only the pixels of the area are visited: a line may run far beyond it.
   int k0 = 0, k1 = pixels - 1;

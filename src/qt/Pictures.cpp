@@ -1,7 +1,6 @@
 #include "Pictures.h"
 
 #include <cmath>
-
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -154,9 +153,8 @@ QPixmap Picture(const std::string& name, QSize size, double devicePixelRatio) {
       p.setRenderHint(QPainter::Antialiasing, true);
       p.scale(devicePixelRatio, devicePixelRatio);
       p.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-      const QPolygonF strokes = name == "setah"
-                                    ? QPolygonF({QPointF(0.5, 0.5), QPointF(4.5, 4.5), QPointF(0.5, 8.5)})
-                                    : QPolygonF({QPointF(0.5, 4.5), QPointF(4.5, 0.5), QPointF(8.5, 4.5)});
+      const QPolygonF strokes = name == "setah" ? QPolygonF({QPointF(0.5, 0.5), QPointF(4.5, 4.5), QPointF(0.5, 8.5)})
+                                                : QPolygonF({QPointF(0.5, 4.5), QPointF(4.5, 0.5), QPointF(8.5, 4.5)});
       p.drawPolyline(strokes);
     }
   } else if (name == "fechar" || name == "sair" || name == "arrow-left" || name == "arrow-right") {
@@ -164,9 +162,12 @@ QPixmap Picture(const std::string& name, QSize size, double devicePixelRatio) {
     p.setRenderHint(QPainter::Antialiasing, true);
     const double grid = natural.width();
     p.scale(device.width() / grid, device.height() / grid);
-    if (name == "fechar") DrawClose(p);
-    else if (name == "sair") DrawExit(p);
-    else DrawPageArrow(p, name == "arrow-right");
+    if (name == "fechar")
+      DrawClose(p);
+    else if (name == "sair")
+      DrawExit(p);
+    else
+      DrawPageArrow(p, name == "arrow-right");
   } else if (StartsWith(name, "help/")) {
     if (const auto doc = HelpPage(name.substr(5))) {
       QPainter p(&img);

@@ -2,11 +2,10 @@
 // Every picture the forms name, drawn here: the arrowheads of the axes, the icons of the buttons
 // and the help pages (rich text kept as resources, rendered as vectors at the size asked for).
 #include <memory>
-#include <string>
-
 #include <QPixmap>
 #include <QSize>
 #include <QTextDocument>
+#include <string>
 
 namespace vl::qt {
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -83,8 +82,7 @@ QFont Fitted(QFont font, const std::string& text, int room) {
 int CaptionRoom(const QWidget& w, const Control& c, QSize size) {
   const QStyle* style = w.style();
   switch (c.kind) {
-    case ControlKind::Label:
-      return size.height() < 2 * QFontMetrics(MakeFont(c.font)).lineSpacing() ? size.width() : 0;
+    case ControlKind::Label: return size.height() < 2 * QFontMetrics(MakeFont(c.font)).lineSpacing() ? size.width() : 0;
     case ControlKind::CheckBox:
       return size.width() - style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &w) -
              style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, &w) - 1;
@@ -329,8 +327,7 @@ void QtBackend::Connect(FormView& view, ControlView& cv) {
       }
       break;
     case ControlKind::Frame:
-    case ControlKind::Menu:
-      break;
+    case ControlKind::Menu: break;
   }
 }
 
@@ -431,8 +428,8 @@ void QtBackend::SyncControl(FormView&, ControlView& cv) {
       c.kind != ControlKind::Image)
     w->setFont(Fitted(MakeFont(c.font), c.text, CaptionRoom(*w, c, geometry.size())));
 
-  const bool colourChanged = first ? c.foreColor >= 0 || c.backColor >= 0
-                                   : s.foreColor != c.foreColor || s.backColor != c.backColor;
+  const bool colourChanged =
+      first ? c.foreColor >= 0 || c.backColor >= 0 : s.foreColor != c.foreColor || s.backColor != c.backColor;
   switch (c.kind) {
     case ControlKind::Label: {
       auto* label = static_cast<QLabel*>(w);
@@ -480,16 +477,13 @@ void QtBackend::SyncControl(FormView&, ControlView& cv) {
       if (colourChanged) SetColours(*frame, QPalette::WindowText, c.foreColor);
       break;
     }
-    case ControlKind::PictureBox:
-      static_cast<DrawingView*>(w)->SyncRevision();
-      break;
+    case ControlKind::PictureBox: static_cast<DrawingView*>(w)->SyncRevision(); break;
     case ControlKind::Image:
       static_cast<ImageView*>(w)->SetPicture(c.picture);
       static_cast<ImageView*>(w)->SetDrawing(c.drawing.get());
       break;
     case ControlKind::Spinner:
-    case ControlKind::Menu:
-      break;
+    case ControlKind::Menu: break;
   }
 
   if (first || s.tooltip != c.tooltip) w->setToolTip(Text(c.tooltip));
@@ -557,8 +551,7 @@ bool QtBackend::eventFilter(QObject* watched, QEvent* event) {
       event->ignore();
       app_.CloseBox(form);
       return true;
-    default:
-      return false;
+    default: return false;
   }
 }
 
@@ -575,8 +568,10 @@ bool QtBackend::KeyPressed(const std::string& form, const std::string& control, 
   const Form* f = app_.Loaded(form);
   const std::string spinner = f ? f->SpinnerOf(control) : std::string();
   if (spinner.empty()) return false;
-  if (key.key() == Qt::Key_Up) app_.Up(form, spinner);
-  else app_.Down(form, spinner);
+  if (key.key() == Qt::Key_Up)
+    app_.Up(form, spinner);
+  else
+    app_.Down(form, spinner);
   return true;
 }
 
@@ -589,8 +584,8 @@ void QtBackend::ShowMessage(const MessageRecord& rec) {
   QString text = Text(rec.text);
   text.replace("\r\n", "\n");
   text.replace('\r', '\n');
-  QMessageBox box(rec.icon == MsgIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon,
-                  Text(rec.title), text, QMessageBox::Ok, parent);
+  QMessageBox box(rec.icon == MsgIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon, Text(rec.title),
+                  text, QMessageBox::Ok, parent);
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
   box.exec();
@@ -600,7 +595,8 @@ void QtBackend::EndProgram() {
   for (auto& [name, view] : views_)
     if (view->window) view->window->hide();
   // Let the handler that ended the program finish before the event loop stops.
-  QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(
+      QCoreApplication::instance(), [] { QCoreApplication::quit(); }, Qt::QueuedConnection);
 }
 
 }  // namespace vl::qt

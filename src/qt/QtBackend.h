@@ -3,14 +3,13 @@
 // the forms through App, and the message box is a modal QMessageBox.
 #include <map>
 #include <memory>
-#include <string>
-#include <vector>
-
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <string>
+#include <vector>
 
 #include "App.h"
 

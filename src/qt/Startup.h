@@ -1,9 +1,8 @@
 #pragma once
 // Starting Qt where there may be no screen at all.
 #include <memory>
-#include <string>
-
 #include <QApplication>
+#include <string>
 
 namespace vl::qt {
 

@@ -1,7 +1,7 @@
 #include "Widgets.h"
 
-#include <QPaintEvent>
 #include <QPainter>
+#include <QPaintEvent>
 #include <QResizeEvent>
 
 #include "Painting.h"

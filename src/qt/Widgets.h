@@ -1,12 +1,11 @@
 #pragma once
 // The widgets that Qt does not have as such: the drawing area, a picture control and the spinner.
 #include <cstdint>
-#include <string>
-
 #include <QGroupBox>
 #include <QPixmap>
 #include <QToolButton>
 #include <QWidget>
+#include <string>
 
 #include "DrawingArea.h"
 

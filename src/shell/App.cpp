@@ -165,15 +165,10 @@ bool App::Click(const std::string& form, const std::string& control) {
     case ControlKind::Menu:
     case ControlKind::Label:
     case ControlKind::Image:
-    case ControlKind::PictureBox:
-      Dispatch([&] { f->Fire(control, Event::Click); });
-      return true;
-    case ControlKind::CheckBox:
-      return Tick(form, control, !c.value);
-    case ControlKind::OptionButton:
-      return Choose(form, control);
-    default:
-      return false;
+    case ControlKind::PictureBox: Dispatch([&] { f->Fire(control, Event::Click); }); return true;
+    case ControlKind::CheckBox: return Tick(form, control, !c.value);
+    case ControlKind::OptionButton: return Choose(form, control);
+    default: return false;
   }
 }
 

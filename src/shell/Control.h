@@ -33,9 +33,9 @@ inline constexpr int InnerPixels(int twips) { return twips / kTwipsPerPixel - 4;
 
 // What a form's control table declares for each control.
 struct ControlDecl {
-  std::string name;       // the documented name; array elements are written "Image1(3)"
+  std::string name;  // the documented name; array elements are written "Image1(3)"
   ControlKind kind = ControlKind::Label;
-  std::string container;  // name of the frame or picture box that holds it; empty for the form
+  std::string container;                         // name of the frame or picture box that holds it; empty for the form
   int left = 0, top = 0, width = 0, height = 0;  // twips
   std::string text = {};  // caption of a label, button, frame, check box or menu; contents of a text box
   std::string tooltip = {};

@@ -43,18 +43,10 @@ void DrawingArea::Scale(double x1, double y1, double x2, double y2) {
   scaleHeight_ = height;
 }
 
-double DrawingArea::ToPixelX(double x) const {
-  return (x - scaleLeft_) * pixelWidth_ / scaleWidth_;
-}
-double DrawingArea::ToPixelY(double y) const {
-  return (y - scaleTop_) * pixelHeight_ / scaleHeight_;
-}
-double DrawingArea::FromPixelX(double px) const {
-  return scaleLeft_ + px * scaleWidth_ / pixelWidth_;
-}
-double DrawingArea::FromPixelY(double py) const {
-  return scaleTop_ + py * scaleHeight_ / pixelHeight_;
-}
+double DrawingArea::ToPixelX(double x) const { return (x - scaleLeft_) * pixelWidth_ / scaleWidth_; }
+double DrawingArea::ToPixelY(double y) const { return (y - scaleTop_) * pixelHeight_ / scaleHeight_; }
+double DrawingArea::FromPixelX(double px) const { return scaleLeft_ + px * scaleWidth_ / pixelWidth_; }
+double DrawingArea::FromPixelY(double py) const { return scaleTop_ + py * scaleHeight_ / pixelHeight_; }
 
 DrawEntry DrawingArea::Pen(DrawEntry::Op op) const {
   DrawEntry e;

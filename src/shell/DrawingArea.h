@@ -21,8 +21,8 @@ struct DrawEntry {
   float x1 = 0, y1 = 0, x2 = 0, y2 = 0, r = 0;
   // The same in pixels of the area; a circle has a radius per axis (an ellipse when scales differ).
   double px1 = 0, py1 = 0, px2 = 0, py2 = 0, prx = 0, pry = 0;
-  int colour = 0;  // palette number 0-15
-  int width = 1;   // pixels
+  int colour = 0;                    // palette number 0-15
+  int width = 1;                     // pixels
   PenStyle style = PenStyle::Solid;  // as drawn: a pen wider than 1 pixel is always solid
   std::string text;
   Font font;

@@ -72,9 +72,7 @@ void Form::On(const std::string& control, Event event, std::function<void()> han
   handlers_[{control, event}] = std::move(handler);
 }
 
-bool Form::HasHandler(const std::string& control, Event event) const {
-  return handlers_.count({control, event}) != 0;
-}
+bool Form::HasHandler(const std::string& control, Event event) const { return handlers_.count({control, event}) != 0; }
 
 bool Form::Fire(const std::string& control, Event event) {
   auto it = handlers_.find({control, event});

@@ -48,19 +48,29 @@ PagedHelpViewer::PagedHelpViewer(const HelpViewerConfig& config) : Form(config.f
   const int pageWidth = clientWidth - 120;
   const int pageHeight = row - 120 - 120;
   for (int page = 1; page <= config.pages; ++page)
+    // clang-format off
     Add({PageControl(page), ControlKind::Image, "", 60, 120, pageWidth, pageHeight, "", "", {}, -1,
          HelpPageName(config, page)});
+  // clang-format on
   Add({"Command1", ControlKind::CommandButton, "", 120, row, kButtonWidth, kButtonHeight, "Fechar"});
   const int counterTop = row + 90;
   Add({"Label1", ControlKind::Label, "", 1800, counterTop, 720, 255, "Página", "", kCounterFont, rgb::kRed});
+  // clang-format off
   Add({"Label2", ControlKind::Label, "", 2540, counterTop, 420, 255, "1", "", kCounterFont, rgb::kRed,
        "", Align::Center});
+  // clang-format on
+  // clang-format off
   Add({"Label3", ControlKind::Label, "", 2980, counterTop, 840, 255,
        "de  " + std::to_string(config.pages), "", kCounterFont, rgb::kRed});
+  // clang-format on
   const int arrowsLeft = clientWidth - 120 - 2 * kArrowSize;
+  // clang-format off
   Add({"SetaE", ControlKind::CommandButton, "", arrowsLeft, row, kArrowSize, kArrowSize, "", "",
        {}, -1, "arrow-left"});
+  // clang-format on
+  // clang-format off
   Add({"SetaD", ControlKind::CommandButton, "", arrowsLeft + kArrowSize, row, kArrowSize, kArrowSize, "", "", {}, -1, "arrow-right"});
+  // clang-format on
 
   On("SetaD", Event::Click, [this] { SetaD_Click(); });
   On("SetaE", Event::Click, [this] { SetaE_Click(); });
@@ -125,10 +135,8 @@ Form12::Form12() : Form("Form12") {
   Add({"Image1", ControlKind::Image, "", 120, 120, clientWidth - 240, row - 240, "", "", {}, -1, "help/indice-1"});
   Add({"Image2", ControlKind::Image, "", 120, 120, clientWidth - 240, row - 240, "", "", {}, -1, "help/indice-2"});
   Add({"Command1", ControlKind::CommandButton, "", 120, row, kButtonWidth, kButtonHeight, "Fechar"});
-  Add({"SetaE", ControlKind::CommandButton, "", arrowLeft, row, kArrowSize, kArrowSize, "", "",
-       {}, -1, "arrow-left"});
-  Add({"SetaD", ControlKind::CommandButton, "", arrowLeft, row, kArrowSize, kArrowSize, "", "",
-       {}, -1, "arrow-right"});
+  Add({"SetaE", ControlKind::CommandButton, "", arrowLeft, row, kArrowSize, kArrowSize, "", "", {}, -1, "arrow-left"});
+  Add({"SetaD", ControlKind::CommandButton, "", arrowLeft, row, kArrowSize, kArrowSize, "", "", {}, -1, "arrow-right"});
   On("SetaD", Event::Click, [this] { SetaD_Click(); });
   On("SetaE", Event::Click, [this] { SetaE_Click(); });
   On("Command1", Event::Click, [this] { Command1_Click(); });

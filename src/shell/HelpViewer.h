@@ -11,7 +11,7 @@ struct HelpViewerConfig {
   std::string caption;
   std::string pagePrefix;  // picture names are pagePrefix + page number
   int pages;
-  int pageDigits;  // "funcoes-01" has two digits, "instrucoes-1" one
+  int pageDigits;               // "funcoes-01" has two digits, "instrucoes-1" one
   int outerWidth, outerHeight;  // twips, set at load
 };
 

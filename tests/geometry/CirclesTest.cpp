@@ -20,8 +20,8 @@ TEST(CircleThroughThreePoints, FindsTheCircle) {
   EXPECT_DOUBLE_EQ(c.centre.y, 8.0 / 3);
 
   // The unit circle, exactly, and the same circle whatever the order of the points.
-  for (const auto& [p1, p2, p3] : {std::tuple{Point{1, 0}, Point{-1, 0}, Point{0, 1}},
-                                   std::tuple{Point{0, 1}, Point{1, 0}, Point{-1, 0}}}) {
+  for (const auto& [p1, p2, p3] :
+       {std::tuple{Point{1, 0}, Point{-1, 0}, Point{0, 1}}, std::tuple{Point{0, 1}, Point{1, 0}, Point{-1, 0}}}) {
     const ThreePointCircle unit = CircleThroughThreePoints(p1, p2, p3);
     EXPECT_EQ(unit.D, 0);
     EXPECT_EQ(unit.E, 0);

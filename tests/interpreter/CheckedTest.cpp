@@ -80,11 +80,13 @@ TEST(Checked, PassesOrdinaryValues) {
 }
 
 TEST(Checked, Int32RoundsHalvesToEven) {
+  // clang-format off
   const std::vector<std::pair<double, int>> cases = {
       {2.5, 2},   {3.5, 4},   {-2.5, -2}, {-3.5, -4},         {7.5, 8},
       {2.4, 2},   {2.6, 3},   {0.5, 0},   {2147483646.5, 2147483646},
       {-2147483648.5, -2147483647 - 1},
   };
+  // clang-format on
   for (const auto& [v, expected] : cases) {
     SCOPED_TRACE(v);
     EXPECT_EQ(ToInt32(v), expected);

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "AllocationCounter.h"
-#include "RunTimeError.h"
 #include "clsEquation.h"
+#include "RunTimeError.h"
 
 namespace {
 
@@ -36,6 +36,7 @@ struct Point {
 
 TEST(CompiledForm, ReevaluationMatchesAFreshRead) {
   const double inf = std::numeric_limits<double>::infinity();
+  // clang-format off
   const std::vector<std::string> texts = {
       "x^2+y^2-4x-6y-3", "(2/3)*x-(1/7)*y+5", "sen(x)^2+cos(x)^2", "3x-2y+7", "1/x+y",
       "sqr(x)*y", "x\\y", "x%y-mod(x,y)", "-x^-y", "min(x,y,2),max(y,x)", "((x))(y)",
@@ -44,6 +45,7 @@ TEST(CompiledForm, ReevaluationMatchesAFreshRead) {
       {0, 0, true},     {1, 2, true},      {-3.25, 0.5, true}, {0.1, -0.3, true},
       {2.5, 7.5, true}, {1e308, 10, true}, {inf, 1, true},     {4, 1, false},
       {-1, 1e-320, true}, {94906267, 3, true}};
+  // clang-format on
   for (const std::string& text : texts) {
     SCOPED_TRACE("text: " + text);
     vl::clsEquation kept;
@@ -70,8 +72,8 @@ TEST(CompiledForm, ReevaluationMatchesAFreshRead) {
 
 TEST(CompiledForm, ReevaluationDoesNotAllocate) {
   const std::string x = "x", y = "Y";
-  for (const char* text : {"x^2+y^2-4x-6y-3", "sen(x)^2+cos(x)^2", "max (-2, cos (y))",
-                           "(2/3)*x-(1/7)*y+5", "mod(x,3)+x\\2+rnd*0+sgn(y)", "3pi"}) {
+  for (const char* text : {"x^2+y^2-4x-6y-3", "sen(x)^2+cos(x)^2", "max (-2, cos (y))", "(2/3)*x-(1/7)*y+5",
+                           "mod(x,3)+x\\2+rnd*0+sgn(y)", "3pi"}) {
     SCOPED_TRACE(text);
     vl::clsEquation eq;
     eq.Equation(text);
@@ -130,10 +132,12 @@ TEST(CompiledForm, SolveRaisesTheFirstFaultMet) {
 TEST(CompiledForm, SquaresAgreeWithPow) {
   // Whole and short binary numbers, whose squares are exact, and others whose products round
   // differently from pow (94906267² lies halfway between two doubles).
+  // clang-format off
   const std::vector<double> xs = {0,         3,        -7.5,     0.1,      1.0 / 3,
                                   94906265,  94906267, -94906267, 1e200,   1e-200,
                                   0x1p-600,  0x1p500,  0x1.6a09e667f3bcdp+0, 1e154,
                                   std::nextafter(1.0, 2.0)};
+  // clang-format on
   vl::clsEquation eq;
   eq.Equation("x^2");
   for (const double x : xs) {

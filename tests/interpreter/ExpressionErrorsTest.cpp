@@ -129,8 +129,7 @@ TEST(ExpressionErrors, NumberTooLargeForADouble) {
 }
 
 TEST(ExpressionErrors, HugeProductOverflows) {
-  ExpectErrors({{"10^200*10^200", 6, "Capacidade excedida"},
-                {"10^308+10^308", 6, "Capacidade excedida"}});
+  ExpectErrors({{"10^200*10^200", 6, "Capacidade excedida"}, {"10^308+10^308", 6, "Capacidade excedida"}});
 }
 
 }  // namespace

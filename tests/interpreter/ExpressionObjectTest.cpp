@@ -57,7 +57,7 @@ TEST(ExpressionObject, VariablesIgnoreLetterCase) {
   EXPECT_EQ(eq.Var("x"), 0);
   EXPECT_EQ(ErrorOf(eq), 1102);
   eq.VarRemove("never-set");  // nothing to remove: no error
-  eq.Var("ÁREA", 4);  // any text may be a name; accented letters fold like the text does
+  eq.Var("ÁREA", 4);          // any text may be a name; accented letters fold like the text does
   EXPECT_EQ(eq.Var("área"), 4);
 }
 

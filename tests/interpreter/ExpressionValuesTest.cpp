@@ -184,9 +184,8 @@ TEST(ExpressionValues, DegreeModeConvertsAnglesOnly) {
   EXPECT_DOUBLE_EQ(Evaluate("sin(30)", 0, true), std::sin(30 * 0.01745329251995));
   EXPECT_DOUBLE_EQ(Evaluate("cos(60)", 0, true), std::cos(60 * 0.01745329251995));
   EXPECT_DOUBLE_EQ(Evaluate("arctg(1)", 0, true), std::atan(1.0) * 57.2957795131);
-  EXPECT_DOUBLE_EQ(Evaluate("arcsin(0.5)", 0, true),
-                   std::atan(0.5 / std::sqrt(0.75)) * 57.2957795131);
-  EXPECT_DOUBLE_EQ(Evaluate("sqr(16)", 0, true), 4);    // not an angle
+  EXPECT_DOUBLE_EQ(Evaluate("arcsin(0.5)", 0, true), std::atan(0.5 / std::sqrt(0.75)) * 57.2957795131);
+  EXPECT_DOUBLE_EQ(Evaluate("sqr(16)", 0, true), 4);  // not an angle
   EXPECT_DOUBLE_EQ(Evaluate("graus(1)", 0, true), 57.2957795131);
   EXPECT_NEAR(Evaluate("sin(30)", 0, true), 0.5, 1e-12);
 }

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "clsEquation.h"
 #include "NumberText.h"
 #include "RunTimeError.h"
-#include "clsEquation.h"
 
 namespace {
 
@@ -54,6 +54,7 @@ TEST(NumberText, FifteenDigitsCommaAndExponentBounds) {
 }
 
 TEST(RoundHalfEven2, TrueHalvesGoToEven) {
+  // clang-format off
   const std::vector<std::pair<double, double>> cases = {
       {0.125, 0.12},  // exactly half: to the even 12
       {0.375, 0.38},  // to the even 38
@@ -69,6 +70,7 @@ TEST(RoundHalfEven2, TrueHalvesGoToEven) {
       {1e20, 1e20},
       {0.0049, 0.0},
   };
+  // clang-format on
   for (const auto& [v, expected] : cases) {
     SCOPED_TRACE(v);
     EXPECT_EQ(vl::RoundHalfEven2(v), expected);
@@ -97,9 +99,11 @@ TEST(PlainNumeral, NoExponentAndPointDecimal) {
 }
 
 TEST(PlainNumeral, ReadsBackExactlyThroughTheInterpreter) {
+  // clang-format off
   const double values[] = {1.0 / 3,   -2.0 / 3, 0.1 + 0.2, 1e-300,   5e-324, -5e-324,
                            1.7976931348623157e308, -1e22, 123456.789, 2.2250738585072014e-308,
                            -0.000123, 9007199254740993.0, 4.35, -7};
+  // clang-format on
   vl::clsEquation eq;
   for (const double v : values) {
     const std::string text = vl::PlainNumeral(v);
@@ -113,12 +117,14 @@ TEST(PlainNumeral, ReadsBackExactlyThroughTheInterpreter) {
 }
 
 TEST(ParseRangeNumber, Accepts) {
+  // clang-format off
   const std::vector<std::pair<const char*, double>> cases = {
       {"10", 10},          {" -10 ", -10},      {"+2,5", 2.5},    {"2.5", 2.5},
       {"-0,25", -0.25},    {"1E+15", 1e15},     {"1,5E-05", 1.5e-5}, {"2e3", 2000},
       {",5", 0.5},         {"5,", 5},           {"007", 7},       {"\t3", 3},
       {"1e-400", 0},       {"-1,7976931348623157E+308", -1.7976931348623157e308},
   };
+  // clang-format on
   for (const auto& [text, expected] : cases) {
     SCOPED_TRACE(text);
     try {
@@ -135,9 +141,11 @@ TEST(ParseRangeNumber, Accepts) {
 }
 
 TEST(ParseRangeNumber, Rejects) {
+  // clang-format off
   const char* const cases[] = {"",    "  ",   "abc",  "1,2,3", "1.2.3", "1,2.3", "1e",
                                "1e+", "e5",   "1 0",  "--1",   "+-1",   "1x",    "0x10",
                                "1,5E-05x", "+", ",", "1e5.5", "2*3",  "pi",    "- 1"};
+  // clang-format on
   for (const char* text : cases) {
     SCOPED_TRACE(text);
     try {

@@ -28,6 +28,7 @@ struct Case {
   bool note;
 };
 
+// clang-format off
 const Case kCases[] = {
     {"default range", {-10, 10, -10, 10}, {}, 0.4f, 0.4f, 0, true, false},
     {"default range with grid", {-10, 10, -10, 10}, {.grid = true}, 0.4f, 0.4f, 40, true, false},
@@ -38,6 +39,7 @@ const Case kCases[] = {
      false, true},
     {"too wide, reversed", {30, -30, -10, 10}, {.noteWhenUngraduated = true}, 1.2f, 0.4f, 0, false, true},
 };
+// clang-format on
 
 TEST(BarePlaneTest, ScaleNoteAndGraduationsFollowTheRange) {
   for (const Case& c : kCases) {
@@ -119,8 +121,8 @@ TEST_F(BareAndWindowTest, AWindowsPlaneIsTheBarePlane) {
     const char* ymax;
     bool grid;
   };
-  const Row rows[] = {{"-10", "10", "-10", "10", false}, {"-2,5", "7", "-3", "12,25", true},
-                      {"-40", "40", "-1", "1", true}};
+  const Row rows[] = {
+      {"-10", "10", "-10", "10", false}, {"-2,5", "7", "-3", "12,25", true}, {"-40", "40", "-1", "1", true}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.xmin);
     TopicWindow& w = Open("Form2");

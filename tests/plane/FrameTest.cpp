@@ -140,10 +140,9 @@ TEST_F(SpinnerTest, EachSpinnerMovesItsPairByOne) {
     const char* second;
   };
   const Case cases[] = {
-      {"UpDown1", true, "Xmin", "Ymin"}, {"UpDown1", false, "Xmin", "Ymin"},
-      {"UpDown2", true, "Ymin", "Xmin"}, {"UpDown2", false, "Ymin", "Xmin"},
-      {"UpDown3", true, "Xmax", "Ymax"}, {"UpDown3", false, "Xmax", "Ymax"},
-      {"UpDown4", true, "Ymax", "Xmax"}, {"UpDown4", false, "Ymax", "Xmax"},
+      {"UpDown1", true, "Xmin", "Ymin"},  {"UpDown1", false, "Xmin", "Ymin"}, {"UpDown2", true, "Ymin", "Xmin"},
+      {"UpDown2", false, "Ymin", "Xmin"}, {"UpDown3", true, "Xmax", "Ymax"},  {"UpDown3", false, "Xmax", "Ymax"},
+      {"UpDown4", true, "Ymax", "Xmax"},  {"UpDown4", false, "Ymax", "Xmax"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.spinner) + (c.up ? " up" : " down"));

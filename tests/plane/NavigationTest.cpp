@@ -12,12 +12,14 @@ class NavigationTest : public ProgramTest {};
 
 // Every topic button, from every window, replaces the window by the one its caption names.
 TEST_F(NavigationTest, EveryTopicButtonLeadsToTheWindowItNames) {
+  // clang-format off
   const std::map<std::string, std::string> titleByCaption = {
       {"Ponto", "PONTOS"},          {"Recta 1", "RECTA - 1"},          {"Rectas 1", "RECTA - 1"},
       {"Recta 2", "RECTA - 2"},     {"Rectas 2", "RECTA - 2"},         {"Recta 3", "RECTA - 3"},
       {"Rectas 3", "RECTA - 3"},    {"Recta 4", "RECTA - 4"},          {"Rectas 4", "RECTA - 4"},
       {"Círculo 1", "CIRCUNFERÊNCIA - 1"}, {"Círculo 2", "CIRCUNFERÊNCIA - 2"},
       {"Círculo 3", "CIRCUNFERÊNCIA - 3"}, {"Triângulo", "TRIÂNGULO"}};
+  // clang-format on
   for (const char* from : {"Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "Form8", "Form9"}) {
     const TopicConfig& config = TopicConfigFor(from);
     ASSERT_EQ(config.topicButtons.size(), 8u) << from;

@@ -30,8 +30,8 @@ class ProgramTest : public ::testing::Test {
   }
   std::string& Box(const std::string& form, const std::string& control) { return Topic(form)[control].text; }
   // The text boxes, then a fresh drawing as a switch to another window and back makes it.
-  void SetRange(const std::string& form, const std::string& xmin, const std::string& xmax,
-                const std::string& ymin, const std::string& ymax) {
+  void SetRange(const std::string& form, const std::string& xmin, const std::string& xmax, const std::string& ymin,
+                const std::string& ymax) {
     Box(form, "Xmin") = xmin;
     Box(form, "Xmax") = xmax;
     Box(form, "Ymin") = ymin;

@@ -127,8 +127,8 @@ TEST(CircleReader, FaultsRaiseRunTimeErrors) {
     const char* typed;
     int number;
   };
-  for (const Case& c : {Case{"x^2+y^2-25", 5}, Case{"x^2+y^2=r^2", 1102}, Case{"x^2+(y^2=1", 1100},
-                        Case{"x^2+y^2=1/(x-x)", 11}}) {
+  for (const Case& c :
+       {Case{"x^2+y^2-25", 5}, Case{"x^2+y^2=r^2", 1102}, Case{"x^2+(y^2=1", 1100}, Case{"x^2+y^2=1/(x-x)", 11}}) {
     SCOPED_TRACE(c.typed);
     try {
       ReadCircleEquation(c.typed);

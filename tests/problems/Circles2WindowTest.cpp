@@ -199,10 +199,10 @@ TEST_F(Circles2WindowTest, TangentCircleRadiusForEveryKindOfLine) {
     const char *line, *x, *y, *text;
   };
   const Row rows[] = {
-      {"y=3", "2", "-2", "(x-2)^2 + (y+2)^2 = 25"},      // horizontal
-      {"2x=-2", "2", "-2", "(x-2)^2 + (y+2)^2 = 9"},     // vertical
+      {"y=3", "2", "-2", "(x-2)^2 + (y+2)^2 = 25"},   // horizontal
+      {"2x=-2", "2", "-2", "(x-2)^2 + (y+2)^2 = 9"},  // vertical
       {"3x+4y=0", "-1", "-0.5", "(x+1)^2 + (y+0,5)^2 = 1"},
-      {"x-y+4=0", "-4", "0", "(x+4)^2 + (y-0)^2 = 0"},   // the centre on the line: no message
+      {"x-y+4=0", "-4", "0", "(x+4)^2 + (y-0)^2 = 0"},  // the centre on the line: no message
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.line);

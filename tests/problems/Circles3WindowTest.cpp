@@ -358,12 +358,14 @@ TEST_F(Circles3WindowTest, ControlsAndTexts) {
   EXPECT_EQ(Caption("Frame4"), "Intersecção de duas circunferências");
   EXPECT_EQ(Caption("Frame3"), "Circunferência que passa em P e é tg à recta no ponto Q");
   EXPECT_EQ(Caption("Frame6"), "Rectas que passam por P e são tg a uma circunferência");
+  // clang-format off
   const std::pair<const char*, const char*> texts[] = {
       {"Text6", "x^2+y^2-16x-20y+115=0"}, {"Text7", "x^2+y^2+8x-10y+5=0"}, {"Abcissa1", "-3"},
       {"Ordenada1", "7"}, {"Abcissa2", "2"}, {"Ordenada2", "6"}, {"Text12", "3x+2y-18=0"},
       {"Abcissa4", "-1"}, {"Ordenada4", "0"}, {"Text9", "x^2+y^2-2x-1=0"}, {"Label9", "P ="},
       {"Label16", "Ponto"}, {"Label13", "Q ="}, {"Label14", "da recta:"}, {"Label21", "Circunferência:"},
       {"Label1", "P ="}, {"Label44", "Circunferência:"}, {"Label4", "Rectas:"}};
+  // clang-format on
   for (const auto& [name, text] : texts) EXPECT_EQ(Caption(name), text) << name;
   for (const char* r : {"Resolver1", "Resolver11", "Resolver3"}) {
     EXPECT_EQ(Caption(r), "Resolver");

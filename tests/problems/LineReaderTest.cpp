@@ -120,8 +120,9 @@ TEST(LineReader, FaultsRaiseRunTimeErrors) {
     int number;
     const char* description;
   };
-  for (const Case& c : {Case{"2x+3y", 5, "Argumento inválido"}, Case{"2x+(3y=0", 1100, "Número de parênteses incorrecto."},
-                        Case{"z=1", 1102, "Variável não definida: z"}, Case{"y=1/(x-x)", 11, "Divisão por zero"}}) {
+  for (const Case& c :
+       {Case{"2x+3y", 5, "Argumento inválido"}, Case{"2x+(3y=0", 1100, "Número de parênteses incorrecto."},
+        Case{"z=1", 1102, "Variável não definida: z"}, Case{"y=1/(x-x)", 11, "Divisão por zero"}}) {
     SCOPED_TRACE(c.typed);
     try {
       Read(c.typed);

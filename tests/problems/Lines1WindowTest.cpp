@@ -126,10 +126,10 @@ TEST_F(Lines1WindowTest, TypedLinesInOtherForms) {
     const char *typed, *x, *y, *parallel, *perpendicular;
   };
   // y = 2x + 1 through (1, 1): -2x + y + 1 = 0 and x + 2y - 3 = 0; x = 2 through (0, 4): x = 0 and y = 4.
-  for (const Case& c : {Case{"y = 2x + 1", "1", "1", "-2x+y+1=0", "x+2y-3=0"},
-                        Case{"3x=6", "0", "4", "3x+0y=0", "0x-3y+12=0"},
-                        Case{"y=0.1x+0.3", "0", "0.7", "-0,1x+y-0,7=0", "x+0,1y-0,07=0"},
-                        Case{"x/2+y/3=1", "sqr(4)", "-pi+pi", "0,5x+0,33y-1=0", "0,33x-0,5y-0,67=0"}}) {
+  for (const Case& c :
+       {Case{"y = 2x + 1", "1", "1", "-2x+y+1=0", "x+2y-3=0"}, Case{"3x=6", "0", "4", "3x+0y=0", "0x-3y+12=0"},
+        Case{"y=0.1x+0.3", "0", "0.7", "-0,1x+y-0,7=0", "x+0,1y-0,07=0"},
+        Case{"x/2+y/3=1", "sqr(4)", "-pi+pi", "0,5x+0,33y-1=0", "0,33x-0,5y-0,67=0"}}) {
     SCOPED_TRACE(c.typed);
     Set("Text5", c.typed);
     Set("Text7", c.typed);

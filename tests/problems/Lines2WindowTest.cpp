@@ -139,12 +139,11 @@ TEST_F(Lines2WindowTest, IntersectionOnAnAxisAndNoCrossing) {
   struct Case {
     const char *first, *second, *verdict;
   };
-  for (const Case& c : {Case{"y=1", "y=2", "As rectas são paralelas."},
-                        Case{"x-y+4=0", "2x-2y-1=0", "As rectas são paralelas."},
-                        Case{"x-y+4=0", "2x-2y+8=0", "As rectas são coincidentes."},
-                        Case{"x=3", "2x=6", "As rectas são coincidentes."},
-                        // Typed decimals read without the reader's round-off still compare equal.
-                        Case{"y=0.1x+0.3", "y=0.1x+0.7", "As rectas são paralelas."}}) {
+  for (const Case& c :
+       {Case{"y=1", "y=2", "As rectas são paralelas."}, Case{"x-y+4=0", "2x-2y-1=0", "As rectas são paralelas."},
+        Case{"x-y+4=0", "2x-2y+8=0", "As rectas são coincidentes."}, Case{"x=3", "2x=6", "As rectas são coincidentes."},
+        // Typed decimals read without the reader's round-off still compare equal.
+        Case{"y=0.1x+0.3", "y=0.1x+0.7", "As rectas são paralelas."}}) {
     SCOPED_TRACE(c.first);
     Set("Text1", c.first);
     Set("Text2", c.second);
@@ -210,11 +209,9 @@ TEST_F(Lines2WindowTest, PointLineDistanceTexts) {
   struct Case {
     const char *line, *x, *y, *text;
   };
-  for (const Case& c : {Case{"x+y-1=0", "0", "0", "sqr(0,5)"},
-                        Case{"3x-4y=24", "8", "0", "0"},
+  for (const Case& c : {Case{"x+y-1=0", "0", "0", "sqr(0,5)"}, Case{"3x-4y=24", "8", "0", "0"},
                         // y = 2x from (5, 0): foot (1, 2), s = 16 + 4.
-                        Case{"y=2x", "5", "0", "sqr(20)"},
-                        Case{"x = 2", " sqr(4)+3 ", "7", "3"}}) {
+                        Case{"y=2x", "5", "0", "sqr(20)"}, Case{"x = 2", " sqr(4)+3 ", "7", "3"}}) {
     SCOPED_TRACE(c.line);
     Set("Text5", c.line);
     Set("Abcissa1", c.x);
@@ -256,10 +253,8 @@ TEST_F(Lines2WindowTest, AngleResults) {
   struct Case {
     const char *first, *second, *text;
   };
-  for (const Case& c : {Case{"2x-5y=3", "x+3y=0", "40º  14'  10,89''"},
-                        Case{"x+y=0", "y=0", "45º  0'  0''"},
-                        Case{"2x+y=1", "x-2y=4", "90º"},
-                        Case{"x=0", "y=7", "90º"},
+  for (const Case& c : {Case{"2x-5y=3", "x+3y=0", "40º  14'  10,89''"}, Case{"x+y=0", "y=0", "45º  0'  0''"},
+                        Case{"2x+y=1", "x-2y=4", "90º"}, Case{"x=0", "y=7", "90º"},
                         // Normals (1, 0) and (-1, 1) make 135°; the acute 45° is given.
                         Case{"x=0", "y=x", "45º  0'  0''"},
                         // Perpendicular with huge coefficients: a1·a2 + b1·b2 cancels to 0 while

@@ -313,8 +313,8 @@ TEST_F(Lines3WindowTest, ControlsAndTexts) {
   };
   for (const Box& b : {Box{"Abcissa1", "2"}, Box{"Ordenada1", "3"}, Box{"Abcissa2", "4"}, Box{"Ordenada2", "6"},
                        Box{"Abcissa3", "-2"}, Box{"Ordenada3", "-3"}, Box{"Abcissa4", "2"}, Box{"Ordenada4", "-2"},
-                       Box{"Abcissa5", "-8"}, Box{"Ordenada5", "4"}, Box{"Text9", "2x-3y+7=0"},
-                       Box{"Text5", "x-y+4=0"}, Box{"Text6", "2x-2y-1=0"}, Box{"Resultado1", ""}}) {
+                       Box{"Abcissa5", "-8"}, Box{"Ordenada5", "4"}, Box{"Text9", "2x-3y+7=0"}, Box{"Text5", "x-y+4=0"},
+                       Box{"Text6", "2x-2y-1=0"}, Box{"Resultado1", ""}}) {
     EXPECT_EQ(Caption(b.name), b.text) << b.name;
     EXPECT_EQ(Ctl(b.name).kind, ControlKind::TextBox) << b.name;
   }

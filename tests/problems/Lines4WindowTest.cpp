@@ -108,8 +108,8 @@ TEST_F(Lines4WindowTest, ControlsAndTexts) {
   for (const auto& c : Window().Controls())
     if (c->kind == ControlKind::Label && (c->container == "Frame4" || c->container == "Frame3"))
       labels.push_back(c->text);
-  for (const char* text : {"Ponto:", "(", ",", ")", "graus", "(número real)", "com a recta:", "Recta(s)",
-                           "Rectas:", "Bissectrizes:"})
+  for (const char* text :
+       {"Ponto:", "(", ",", ")", "graus", "(número real)", "com a recta:", "Recta(s)", "Rectas:", "Bissectrizes:"})
     EXPECT_NE(std::find(labels.begin(), labels.end(), text), labels.end()) << text;
   EXPECT_FALSE(Ctl("TextA").visible);
 }

@@ -86,9 +86,9 @@ TEST_F(PointsWindowTest, DistanceResults) {
   struct Case {
     const char *x1, *y1, *x2, *y2, *text;
   };
-  for (const Case& c : {Case{"0", "0", "3", "4", "5"}, Case{"0", "0", "1", "1", "Sqr(2)"},
-                        Case{"0", "0", "0.5", "0", "Sqr(0,25)"}, Case{"3", "-1", "3", "-1", "0"},
-                        Case{"1/2", "3*x", "1/2", "sqr(9)", "3"}}) {
+  for (const Case& c :
+       {Case{"0", "0", "3", "4", "5"}, Case{"0", "0", "1", "1", "Sqr(2)"}, Case{"0", "0", "0.5", "0", "Sqr(0,25)"},
+        Case{"3", "-1", "3", "-1", "0"}, Case{"1/2", "3*x", "1/2", "sqr(9)", "3"}}) {
     SCOPED_TRACE(c.text);
     Set("Abcissa4", c.x1);
     Set("Ordenada4", c.y1);

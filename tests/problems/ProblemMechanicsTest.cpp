@@ -6,8 +6,8 @@
 #include <stdexcept>
 
 #include "App.h"
-#include "Lines.h"
 #include "LineReader.h"
+#include "Lines.h"
 #include "ProblemMechanics.h"
 #include "ResultTexts.h"
 
@@ -84,8 +84,9 @@ TEST(EvaluateInput, RejectedTextsRaiseTheInterpretersError) {
     int number;
     const char* description;
   };
-  for (const Case& c : {Case{"", 1103, "Expressão inválida"}, Case{"   ", 1103, "Expressão inválida"},
-                        Case{"y", 1102, "Variável não definida: y"}, Case{"(2", 1100, "Número de parênteses incorrecto."}}) {
+  for (const Case& c :
+       {Case{"", 1103, "Expressão inválida"}, Case{"   ", 1103, "Expressão inválida"},
+        Case{"y", 1102, "Variável não definida: y"}, Case{"(2", 1100, "Número de parênteses incorrecto."}}) {
     SCOPED_TRACE(c.text);
     box.text = c.text;
     try {
@@ -112,8 +113,8 @@ TEST(PointResults, RadicalDistances) {
     const char* text;
   };
   for (const Case& c : {Case{{-8, -2}, {6, 4}, "Sqr(232)"}, Case{{0, 0}, {3, 4}, "5"}, Case{{0, 0}, {1, 1}, "Sqr(2)"},
-                        Case{{0, 0}, {0.5, 0}, "Sqr(0,25)"}, Case{{7, -1}, {7, -1}, "0"},
-                        Case{{1, 1}, {-2, 5}, "5"}, Case{{0, 0}, {1, 2}, "Sqr(5)"}}) {
+                        Case{{0, 0}, {0.5, 0}, "Sqr(0,25)"}, Case{{7, -1}, {7, -1}, "0"}, Case{{1, 1}, {-2, 5}, "5"},
+                        Case{{0, 0}, {1, 2}, "Sqr(5)"}}) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(RadicalDistanceText(geo::PointDistance(c.a, c.b), "Sqr("), c.text);
   }

@@ -160,8 +160,7 @@ TEST_F(TriangleWindowTest, AreaOfTheDesignDataWithTwoEqualVertices) {
   EXPECT_EQ(Drawn(Op::Line, kData).size(), 6u) << "the guides of each point";
 
   Click("Resolver5");
-  ExpectOneMessage("Os três pontos são colineares, não definem um triângulo.", "Vantre lomira",
-                   MsgIcon::Information);
+  ExpectOneMessage("Os três pontos são colineares, não definem um triângulo.", "Vantre lomira", MsgIcon::Information);
   EXPECT_EQ(Caption("Resultado4"), "");
   EXPECT_EQ(Drawn(Op::Line, kData).size(), 6u) << "no sides";
   EXPECT_FALSE(Window().SolveRequested);
@@ -176,9 +175,9 @@ TEST_F(TriangleWindowTest, RightAngleAtAnyVertex) {
   };
   const Row rows[] = {
       {{"2", "-2", "-8", "4", "5", "-2"}, "O triângulo não é rectângulo."},
-      {{"0", "0", "4", "0", "0", "3"}, "O triângulo é rectângulo."},   // at A
-      {{"4", "0", "0", "0", "0", "3"}, "O triângulo é rectângulo."},   // at B
-      {{"4", "0", "0", "3", "0", "0"}, "O triângulo é rectângulo."},   // at C
+      {{"0", "0", "4", "0", "0", "3"}, "O triângulo é rectângulo."},  // at A
+      {{"4", "0", "0", "0", "0", "3"}, "O triângulo é rectângulo."},  // at B
+      {{"4", "0", "0", "3", "0", "0"}, "O triângulo é rectângulo."},  // at C
       {{"0", "0", "4", "0", "0.5", "3"}, "O triângulo não é rectângulo."},
   };
   for (const Row& r : rows) {

@@ -1,10 +1,8 @@
 // The real widgets, offscreen: windows, menus, input, activation, message boxes, the close box.
 #include <gtest/gtest.h>
-
 #include <malloc.h>
 
 #include <functional>
-
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -139,9 +137,9 @@ TEST_F(QtWindows, MainWindowHasItsMenuBarAndOpensTopicWindows) {
   EXPECT_EQ(main->windowTitle(), "VANTRE LOMIRA");
   EXPECT_EQ(main->centralWidget()->size(), QSize(1016, 714));
 
-  const QStringList expected = {"Ficheiro", "Pontos", "Reta 1", "Reta 2", "Reta 3",
-                                "Reta 4", "Circunferência 1", "Circunferência 2", "Circunferência 3",
-                                "Triângulo", "Índice", "Instruções", "Sintaxe", "Funções definidas"};
+  const QStringList expected = {"Ficheiro", "Pontos",           "Reta 1",           "Reta 2",           "Reta 3",
+                                "Reta 4",   "Circunferência 1", "Circunferência 2", "Circunferência 3", "Triângulo",
+                                "Índice",   "Instruções",       "Sintaxe",          "Funções definidas"};
   QStringList seen;
   for (QAction* a : main->menuBar()->actions()) seen << a->text();
   EXPECT_EQ(seen, expected);
@@ -434,11 +432,11 @@ TEST_F(QtWindows, TopicWindowFromTheMenuHasTheFocusInItsFirstBox) {
   struct First {
     const char *menu, *form, *box;
   };
-  for (const First& f : {First{"Pontos", "Form1", "Abcissa1"}, First{"Reta1", "Form2", "Text1"},
-                         First{"Reta2", "Form3", "Text3"}, First{"Reta3", "Form5", "Abcissa1"},
-                         First{"Reta4", "Form8", "Abcissa1"}, First{"Circunferência1", "Form4", "Text3"},
-                         First{"Circunfrência2", "Form6", "Abcissa1"}, First{"Circunferência3", "Form7", "Text6"},
-                         First{"Triângulo", "Form9", "Abcissa1"}}) {
+  for (const First& f :
+       {First{"Pontos", "Form1", "Abcissa1"}, First{"Reta1", "Form2", "Text1"}, First{"Reta2", "Form3", "Text3"},
+        First{"Reta3", "Form5", "Abcissa1"}, First{"Reta4", "Form8", "Abcissa1"},
+        First{"Circunferência1", "Form4", "Text3"}, First{"Circunfrência2", "Form6", "Abcissa1"},
+        First{"Circunferência3", "Form7", "Text6"}, First{"Triângulo", "Form9", "Abcissa1"}}) {
     SCOPED_TRACE(f.form);
     backend.MenuAction("Form11", f.menu)->trigger();
     Settle();

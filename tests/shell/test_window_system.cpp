@@ -14,7 +14,8 @@ namespace {
 // A small window that counts what the window system does to it.
 class Probe : public Form {
  public:
-  explicit Probe(const std::string& name, int* loads, int* activations) : Form(name), loads_(loads), activations_(activations) {
+  explicit Probe(const std::string& name, int* loads, int* activations)
+      : Form(name), loads_(loads), activations_(activations) {
     caption = name;
     AddAll({
         {"Text1", ControlKind::TextBox, "", 0, 0, 1000, 285, "design"},
@@ -198,8 +199,8 @@ TEST_F(WindowSystem, MainWindowDeclaresItsMenuInOrder) {
     (c->container.empty() ? bar : inFile).push_back(c->text);
   }
   EXPECT_EQ(bar, (std::vector<std::string>{"Ficheiro", "Pontos", "Reta 1", "Reta 2", "Reta 3", "Reta 4",
-                                           "Circunferência 1", "Circunferência 2", "Circunferência 3",
-                                           "Triângulo", "Índice", "Instruções", "Sintaxe", "Funções definidas"}));
+                                           "Circunferência 1", "Circunferência 2", "Circunferência 3", "Triângulo",
+                                           "Índice", "Instruções", "Sintaxe", "Funções definidas"}));
   EXPECT_EQ(inFile, std::vector<std::string>{"Abandonar o programa"});
   EXPECT_EQ(main["Circunfrência2"].text, "Circunferência 2");
   EXPECT_EQ(main["Label6"].font, (Font{"Comic Sans MS", 48, true}));
@@ -207,12 +208,14 @@ TEST_F(WindowSystem, MainWindowDeclaresItsMenuInOrder) {
 }
 
 TEST_F(WindowSystem, EveryMenuItemOpensItsWindow) {
+  // clang-format off
   const std::vector<std::pair<std::string, std::string>> items = {
       {"Pontos", "Form1"},         {"Reta1", "Form2"},           {"Reta2", "Form3"},
       {"Reta3", "Form5"},          {"Reta4", "Form8"},           {"Circunferência1", "Form4"},
       {"Circunfrência2", "Form6"}, {"Circunferência3", "Form7"}, {"Triângulo", "Form9"},
       {"Índice", "Form12"},        {"Instruções", "Form10"},     {"Sintaxe", "Form13"},
       {"FunçõesDefinidas", "Form14"}};
+  // clang-format on
   for (const auto& [item, form] : items) {
     SCOPED_TRACE(item);
     ASSERT_TRUE(app.Click("Form11", item));
@@ -239,7 +242,8 @@ TEST(ControlTable, AControlIsItsDeclaration) {
     EXPECT_EQ(kept.name, d.name);
     EXPECT_EQ(kept.kind, d.kind);
     EXPECT_EQ(kept.container, d.container);
-    EXPECT_EQ((std::array{kept.left, kept.top, kept.width, kept.height}), (std::array{d.left, d.top, d.width, d.height}));
+    EXPECT_EQ((std::array{kept.left, kept.top, kept.width, kept.height}),
+              (std::array{d.left, d.top, d.width, d.height}));
     EXPECT_EQ(kept.text, d.text);
     EXPECT_EQ(kept.tooltip, d.tooltip);
     EXPECT_EQ(kept.font, d.font);

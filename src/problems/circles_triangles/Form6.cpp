@@ -50,8 +50,8 @@ std::vector<ControlDecl> Layout() {
     f.DadosResolver("Dados1", "Resolver1", buttonRow, kResolveTooltip);
     const int optionLeft = kInset + 2 * kButtonWidth + 3 * kInset;
     t.push_back({"Option1", ControlKind::OptionButton, "Frame4", optionLeft, buttonRow + 60, 1140, 255, "Inscrita"});
-    t.push_back({"Option2", ControlKind::OptionButton, "Frame4", optionLeft + 1200, buttonRow + 60, 1380, 255,
-                 "Circunscrita"});
+    t.push_back(
+        {"Option2", ControlKind::OptionButton, "Frame4", optionLeft + 1200, buttonRow + 60, 1380, 255, "Circunscrita"});
     ResultField(t, "Frame4", "Label53", "Circunferência:", kInset, resultRow, 1170, "Resultado1", kRight);
     top += height + kFrameGap;
   }

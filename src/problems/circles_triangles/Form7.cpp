@@ -12,10 +12,9 @@ namespace vl {
 namespace {
 
 // A label with a name of its own, level with the boxes of the row at boxTop.
-void NamedLabel(std::vector<ControlDecl>& t, const std::string& name, const std::string& frame, int left,
-                int boxTop, int width, const std::string& text) {
-  t.push_back({name, ControlKind::Label, frame, left, boxTop + layout::kLabelDrop, width, layout::kLabelHeight,
-               text});
+void NamedLabel(std::vector<ControlDecl>& t, const std::string& name, const std::string& frame, int left, int boxTop,
+                int width, const std::string& text) {
+  t.push_back({name, ControlKind::Label, frame, left, boxTop + layout::kLabelDrop, width, layout::kLabelHeight, text});
 }
 
 // A red bold result field without a caption of its own.
@@ -98,11 +97,11 @@ void Form7::CirclesIntersection(ProblemRun& run) {
   ResultReset(resultB);
   DrawPlane();
 
-  const auto first = ReadCircleBox("Text6", {"A primeira equação não representa uma circunferência.",
-                                              "A primeira equação representa um ponto."});
+  const auto first = ReadCircleBox(
+      "Text6", {"A primeira equação não representa uma circunferência.", "A primeira equação representa um ponto."});
   if (!first) return;
-  const auto second = ReadCircleBox("Text7", {"A segunda equação não representa uma circunferência.",
-                                               "A segunda equação representa um ponto."});
+  const auto second = ReadCircleBox(
+      "Text7", {"A segunda equação não representa uma circunferência.", "A segunda equação representa um ponto."});
   if (!second) return;
 
   // The common points are found before anything is drawn: the same circle twice fails here.

@@ -20,8 +20,8 @@ void VertexRows(std::vector<ControlDecl>& t, layout::FrameBuilder& f, const std:
   int left = layout::kInset;
   const char* names[] = {"A", "B", "C"};
   for (int i = 0; i < 3; ++i) {
-    left = layout::NarrowCoordinatePair(t, frame, names[i], left, pointsRow, boxes[2 * i], texts[2 * i], boxes[2 * i + 1],
-                      texts[2 * i + 1]) +
+    left = layout::NarrowCoordinatePair(t, frame, names[i], left, pointsRow, boxes[2 * i], texts[2 * i],
+                                        boxes[2 * i + 1], texts[2 * i + 1]) +
            150;
   }
 }

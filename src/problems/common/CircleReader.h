@@ -42,8 +42,7 @@ std::variant<NormalisedCircle, Verdict> NormaliseCircle(const CircleQuadratic& q
 
 // X = d² + e² − 4f decides: below 0 no circle, 0 a single point, above 0 the centre (−d/2, −e/2)
 // and radius √X / 2.
-std::variant<geo::Circle, Verdict> CircleFromNormalised(const NormalisedCircle& n,
-                                                        const CircleMessages& messages = {});
+std::variant<geo::Circle, Verdict> CircleFromNormalised(const NormalisedCircle& n, const CircleMessages& messages = {});
 
 // All the steps in a row on a typed text.
 std::variant<geo::Circle, Verdict> ReadCircleEquation(const std::string& typed, const CircleMessages& messages = {});

@@ -6,9 +6,9 @@
 #include <cstdlib>
 
 #include "Checked.h"
+#include "clsEquation.h"
 #include "NumberText.h"
 #include "ProblemMechanics.h"
-#include "clsEquation.h"
 
 namespace vl {
 
@@ -20,7 +20,8 @@ std::string CleanEquationText(const std::string& typed) {
 
 std::optional<Verdict> LineTextVerdict(const std::string& cleaned) {
   for (const char* bad : {">", "<", "^3", "^2"}) {
-    if (cleaned.find(bad) != std::string::npos) return Verdict{"A equação não representa uma recta.", kApplicationTitle};
+    if (cleaned.find(bad) != std::string::npos)
+      return Verdict{"A equação não representa uma recta.", kApplicationTitle};
   }
   return std::nullopt;
 }

@@ -8,8 +8,8 @@
 #include <string>
 #include <variant>
 
-#include "Values.h"
 #include "clsEquation.h"
+#include "Values.h"
 
 namespace vl {
 

@@ -52,9 +52,7 @@ void DrawCircleOutline(DrawingArea& pic, const geo::Circle& circle, int colour) 
   pic.Circle(circle.h, circle.k, circle.r, colour);
 }
 
-bool AxesUngraduated(const TopicWindow& w) {
-  return BeyondGraduation(w.PlotXMax - w.PlotXMin);
-}
+bool AxesUngraduated(const TopicWindow& w) { return BeyondGraduation(w.PlotXMax - w.PlotXMin); }
 
 void PrintCoordinateLabels(TopicWindow& w, std::initializer_list<geo::Point> points) {
   if (!AxesUngraduated(w)) return;

@@ -9,8 +9,7 @@ constexpr int kParenWidth = 105;
 constexpr int kResultRight = kFrameWidth - kInset;
 }  // namespace
 
-FrameBuilder::FrameBuilder(std::vector<ControlDecl>& table, std::string frame, std::string caption, int top,
-                           int height)
+FrameBuilder::FrameBuilder(std::vector<ControlDecl>& table, std::string frame, std::string caption, int top, int height)
     : table_(table), frame_(std::move(frame)) {
   table_.push_back({frame_, ControlKind::Frame, "", kFrameLeft, top, kFrameWidth, height, std::move(caption)});
 }
@@ -46,7 +45,8 @@ int FrameBuilder::CoordinatePair(const std::string& suffix, int left, int top, c
 
 void FrameBuilder::Button(const std::string& name, int left, int top, const std::string& caption,
                           const std::string& tooltip) {
-  table_.push_back({name, ControlKind::CommandButton, frame_, left, top, kButtonWidth, kButtonHeight, caption, tooltip});
+  table_.push_back(
+      {name, ControlKind::CommandButton, frame_, left, top, kButtonWidth, kButtonHeight, caption, tooltip});
 }
 
 void FrameBuilder::DadosResolver(const std::string& dados, const std::string& resolver, int top,

@@ -13,13 +13,13 @@ namespace vl::layout {
 inline constexpr int kFrameLeft = 9720;
 inline constexpr int kFrameWidth = 5385;
 inline constexpr int kFrameGap = 120;
-inline constexpr int kInset = 120;           // left margin inside a frame
-inline constexpr int kFirstRow = 300;        // below the frame's caption
+inline constexpr int kInset = 120;     // left margin inside a frame
+inline constexpr int kFirstRow = 300;  // below the frame's caption
 inline constexpr int kBoxHeight = 285;
 inline constexpr int kButtonWidth = 855;
 inline constexpr int kButtonHeight = 375;
 inline constexpr int kLabelHeight = 195;
-inline constexpr int kLabelDrop = 45;        // a label beside a box sits this much lower
+inline constexpr int kLabelDrop = 45;  // a label beside a box sits this much lower
 inline constexpr int kCoordinateBoxWidth = 735;
 
 inline constexpr const char* kDadosTooltip = "Desenha os dados do problema.";

@@ -2,9 +2,7 @@
 
 namespace vl {
 
-void InformationBox(const std::string& text, const char* title) {
-  MsgBox(text, MsgIcon::Information, title);
-}
+void InformationBox(const std::string& text, const char* title) { MsgBox(text, MsgIcon::Information, title); }
 
 void ShowHandlerError(const RunTimeError& fault) { MsgBox(ErrorBoxText(fault.Description())); }
 

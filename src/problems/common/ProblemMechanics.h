@@ -5,10 +5,10 @@
 #include <string>
 
 #include "App.h"
+#include "clsEquation.h"
 #include "Form.h"
 #include "RunTimeError.h"
 #include "Titles.h"
-#include "clsEquation.h"
 
 namespace vl {
 

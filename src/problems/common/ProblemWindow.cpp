@@ -115,11 +115,8 @@ std::optional<std::pair<geo::Line, geo::Line>> ProblemWindow::ReadAndDrawTwoLine
   return std::pair{line1, line2};
 }
 
-std::optional<ProblemWindow::LineAndPoint> ProblemWindow::ReadAndDrawLineAndPoint(ProblemRun& run,
-                                                                                   const std::string& lineBox,
-                                                                                   const std::string& xBox,
-                                                                                   const std::string& yBox,
-                                                                                   Order order) {
+std::optional<ProblemWindow::LineAndPoint> ProblemWindow::ReadAndDrawLineAndPoint(
+    ProblemRun& run, const std::string& lineBox, const std::string& xBox, const std::string& yBox, Order order) {
   const auto line = ReadLineBox(lineBox);
   if (!line) return std::nullopt;
   shared::StoreLine(*line);

@@ -50,15 +50,15 @@ std::string CentreRadiusCircleText(const geo::Circle& circle, bool roundCentre) 
     h = RoundHalfEven2(h);
     k = RoundHalfEven2(k);
   }
-  std::string text = "(x-" + NumberText(h) + ")^2 + (y-" + NumberText(k) + ")^2 = " +
-                     NumberText(RoundHalfEven2(Mul(circle.r, circle.r)));
+  std::string text = "(x-" + NumberText(h) + ")^2 + (y-" + NumberText(k) +
+                     ")^2 = " + NumberText(RoundHalfEven2(Mul(circle.r, circle.r)));
   for (auto at = text.find("--"); at != std::string::npos; at = text.find("--", at + 1)) text.replace(at, 2, 1, '+');
   return text;
 }
 
 std::string GeneralCircleText(double D, double E, double F) {
-  std::string text = "x^2 + y^2 + " + NumberText(RoundHalfEven2(D)) + "x + " + NumberText(RoundHalfEven2(E)) +
-                     "y + " + NumberText(RoundHalfEven2(F)) + " = 0";
+  std::string text = "x^2 + y^2 + " + NumberText(RoundHalfEven2(D)) + "x + " + NumberText(RoundHalfEven2(E)) + "y + " +
+                     NumberText(RoundHalfEven2(F)) + " = 0";
   for (auto at = text.find("+ -"); at != std::string::npos; at = text.find("+ -", at + 2)) text.replace(at, 3, "- ");
   return text;
 }

@@ -38,11 +38,10 @@ std::vector<ControlDecl> Layout() {
   };
   const TwoPoints frames[] = {
       {"Frame6", "Ponto médio de um segmento", "Coordenadas dos extremos:", "Abcissa2", "2", "Ordenada2", "-2",
-       "Abcissa3", "-8", "Ordenada3", "4", "Dados3", "Resolver3", kResolveTooltip, "Ponto médio:", "Resultado1",
-       1035},
+       "Abcissa3", "-8", "Ordenada3", "4", "Dados3", "Resolver3", kResolveTooltip, "Ponto médio:", "Resultado1", 1035},
       {"Frame7", "Distância entre dois pontos", "Coordenadas dos pontos:", "Abcissa4", "-8", "Ordenada4", "-2",
-       "Abcissa5", "6", "Ordenada5", "4", "Dados6", "Resolver6", kExecuteTooltip, "Distância entre os pontos:",
-       "Resultado2", 1950},
+       "Abcissa5", "6", "Ordenada5", "4", "Dados6", "Resolver6", kExecuteTooltip,
+       "Distância entre os pontos:", "Resultado2", 1950},
       {"Frame1", "Mediatriz de um segmento", "Coordenadas dos extremos:", "Abcissa6", "-2", "Ordenada6", "-4",
        "Abcissa7", "5", "Ordenada7", "4", "Dados7", "Resolver7", kExecuteTooltip, "Mediatriz:", "Resultado3", 795},
   };

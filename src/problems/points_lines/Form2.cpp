@@ -42,8 +42,8 @@ std::vector<ControlDecl> Layout() {
     const char *frame, *caption, *lineBox, *pointName, *xBox, *yBox, *dados, *resolver, *result;
   };
   const PointAndLine frames[] = {
-      {"Frame1", "Recta que passa por um ponto e é paralela a outra", "Text5", "P =", "Abcissa3", "Ordenada3",
-       "Dados4", "Resolver4", "Resultado2"},
+      {"Frame1", "Recta que passa por um ponto e é paralela a outra", "Text5", "P =", "Abcissa3", "Ordenada3", "Dados4",
+       "Resolver4", "Resultado2"},
       {"Frame8", "Recta que passa por um ponto e é perpendicular a outra", "Text7", "Q =", "Abcissa4", "Ordenada4",
        "Dados5", "Resolver5", "Resultado3"},
   };

@@ -28,13 +28,12 @@ std::vector<ControlDecl> Layout() {
   int top = TopicWindow::kProblemsTop;
 
   struct TwoLines {
-    const char *frame, *caption, *first, *firstText, *second, *secondText, *dados, *resolver, *result,
-        *resultCaption;
+    const char *frame, *caption, *first, *firstText, *second, *secondText, *dados, *resolver, *result, *resultCaption;
     int resultCaptionWidth;
   };
   const TwoLines twoLines[] = {
-      {"Frame4", "Distância entre rectas paralelas", "Text3", "2x+3y+4=0", "Text4", "2x+3y-4=0", "Dados1",
-       "Resolver1", "Resultado2", "Distância:", 735},
+      {"Frame4", "Distância entre rectas paralelas", "Text3", "2x+3y+4=0", "Text4", "2x+3y-4=0", "Dados1", "Resolver1",
+       "Resultado2", "Distância:", 735},
       {"Frame6", "Intersecção de duas rectas", "Text1", "2x+3y+4=0", "Text2", "5x-2y+4=0", "Dados3", "Resolver3",
        "Resultado1", "Intersecção:", 870},
   };

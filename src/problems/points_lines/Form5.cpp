@@ -35,8 +35,8 @@ std::vector<ControlDecl> Layout() {
     f.DadosResolver("Dados1", "Resolver1", buttonRow, kResolveTooltip);
     f.LabelBeside("ResultCaption", kInset, resultRow, 780, "Conclusão:");
     const int boxLeft = kInset + 840;
-    ControlDecl verdict{"Resultado1", ControlKind::TextBox, "Frame4", boxLeft, resultRow,
-                        kFrameWidth - kInset - boxLeft, kBoxHeight};
+    ControlDecl verdict{"Resultado1", ControlKind::TextBox,           "Frame4",  boxLeft,
+                        resultRow,    kFrameWidth - kInset - boxLeft, kBoxHeight};
     verdict.font.bold = true;
     verdict.foreColor = rgb::kRed;
     t.push_back(std::move(verdict));
@@ -53,7 +53,8 @@ std::vector<ControlDecl> Layout() {
     FrameBuilder f(t, "Frame6", "Coeficiente angular e inclinação de uma recta", top, height);
     Option(t, "Frame6", "Option1", pointsRow);
     f.LabelBeside("Through", kInset + 315, pointsRow, 1305, "Passa nos pontos:");
-    const int left = layout::NarrowCoordinatePair(t, "Frame6", "1", inputLeft, pointsRow, "Abcissa4", "2", "Ordenada4", "-2");
+    const int left =
+        layout::NarrowCoordinatePair(t, "Frame6", "1", inputLeft, pointsRow, "Abcissa4", "2", "Ordenada4", "-2");
     f.LabelBeside("And", left + 60, pointsRow, 150, "e");
     layout::NarrowCoordinatePair(t, "Frame6", "2", left + 255, pointsRow, "Abcissa5", "-8", "Ordenada5", "4");
     Option(t, "Frame6", "Option2", equationRow);
@@ -111,8 +112,7 @@ void Form5::Collinearity(ProblemRun& run) {
   PenConvention::GuidePen(pic);
   pic.foreColor = PenConvention::kResult;
   PlotLine(line);
-  result.text =
-      geo::Collinear(p1, p2, p3) ? "Os pontos estão em linha recta." : "Os pontos não estão em linha recta.";
+  result.text = geo::Collinear(p1, p2, p3) ? "Os pontos estão em linha recta." : "Os pontos não estão em linha recta.";
   run.Solved();
 }
 

@@ -52,8 +52,8 @@ std::vector<ControlDecl> Layout() {
       t.push_back({name, ControlKind::OptionButton, "Frame4", kInset, row + 15, width, kOptionHeight, caption});
     };
     // A condition with a value: the option, its box, and the unit after the box.
-    auto valued = [&](const std::string& opt, int row, int width, const std::string& caption,
-                      const std::string& box, const std::string& text, const std::string& unit, int unitWidth) {
+    auto valued = [&](const std::string& opt, int row, int width, const std::string& caption, const std::string& box,
+                      const std::string& text, const std::string& unit, int unitWidth) {
       option(opt, row, width, caption);
       const int boxLeft = kInset + width + 60;
       f.TextBox(box, boxLeft, row, kCoordinateBoxWidth, text);

@@ -44,7 +44,9 @@ double LeadingNumber(const std::string& text) {
   for (char ch : text)
     if (ch != ' ' && ch != '\t' && ch != '\r' && ch != '\n') compact += ch;
 
-  auto digit = [&](std::size_t i) { return i < compact.size() && std::isdigit(static_cast<unsigned char>(compact[i])); };
+  auto digit = [&](std::size_t i) {
+    return i < compact.size() && std::isdigit(static_cast<unsigned char>(compact[i]));
+  };
   std::string numeral;
   std::size_t i = 0;
   if (i < compact.size() && (compact[i] == '+' || compact[i] == '-')) numeral += compact[i++];
