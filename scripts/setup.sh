@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
-          libbenchmark-dev libmuparser-dev xz-utils clang libclang-rt-14-dev xvfb xauth fonts-comic-neue
+          libbenchmark-dev libmuparser-dev xz-utils clang clang-format libclang-rt-14-dev xvfb xauth fonts-comic-neue
           fonts-dejavu-core fonts-liberation2)
 missing=()
 for p in "${packages[@]}"; do
