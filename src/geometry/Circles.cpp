@@ -57,7 +57,7 @@ ThreePointCircle CircleThroughThreePoints(Point p1, Point p2, Point p3) {
 
 double Radius(const ThreePointCircle& c) { return Div(Sqrt(Sub(Add(Mul(c.D, c.D), Mul(c.E, c.E)), Mul(4, c.F))), 2); }
 
-LineCircleCrossings Intersect(const Line& l, const Circle& circle) {
+LineCircleCrossings LineCircleIntersection(const Line& l, const Circle& circle) {
   const double a = l.a, b = l.b, c = l.c, h = circle.h, k = circle.k, r = circle.r;
   LineCircleCrossings out;
   const double n = Add(Mul(a, a), Mul(b, b));
@@ -73,7 +73,7 @@ LineCircleCrossings Intersect(const Line& l, const Circle& circle) {
   return out;
 }
 
-CircleCrossings Intersect(const Circle& first, const Circle& second) {
+CircleCrossings IntersectTwoCircles(const Circle& first, const Circle& second) {
   const double h1 = first.h, k1 = first.k, r1 = first.r;
   const double h2 = second.h, k2 = second.k, r2 = second.r;
 

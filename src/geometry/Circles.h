@@ -36,7 +36,7 @@ struct LineCircleCrossings {
   Point p1;
   Point p2;
 };
-LineCircleCrossings Intersect(const Line& l, const Circle& circle);
+LineCircleCrossings LineCircleIntersection(const Line& l, const Circle& circle);
 
 // Where two circles meet: K = −(d² − (r1 − r2)²)·(d² − (r1 + r2)²), d the distance of the
 // centres. Above 0 two common points, 0 a touch, below 0 none (concentric circles of different
@@ -47,7 +47,7 @@ struct CircleCrossings {
   Point a;
   Point b;
 };
-CircleCrossings Intersect(const Circle& first, const Circle& second);
+CircleCrossings IntersectTwoCircles(const Circle& first, const Circle& second);
 
 // The centre of the circle through P that touches the line at its point Q: on the normal at Q,
 // as far from P as from Q. P on the line, or P = Q, is a fault (division by zero).

@@ -22,7 +22,7 @@ double Seen(CoefficientWatch* watch, void (CoefficientWatch::*which)(double), do
 
 }  // namespace
 
-Line LineThrough(Point p1, Point p2, CoefficientWatch* watch) {
+Line LineThroughTwoPoints(Point p1, Point p2, CoefficientWatch* watch) {
   Line l;
   l.a = Seen(watch, &CoefficientWatch::A, Sub(p2.y, p1.y));
   l.b = Seen(watch, &CoefficientWatch::B, Sub(p1.x, p2.x));
@@ -87,7 +87,7 @@ Point PerpendicularFoot(const Line& l, Point p) {
 
 Point LineCrossing::At() const { return {Div(Nx, D), Div(Ny, D)}; }
 
-LineCrossing Intersect(const Line& first, const Line& second) {
+LineCrossing IntersectTwoLines(const Line& first, const Line& second) {
   const double a1 = first.a, b1 = first.b, c1 = first.c;
   const double a2 = second.a, b2 = second.b, c2 = second.c;
   LineCrossing out;
@@ -113,7 +113,7 @@ LinesAngle AngleBetween(const Line& first, const Line& second) {
 
 double Slope(const Line& l) { return Div(-l.a, l.b); }
 
-bool Collinear(Point p1, Point p2, Point p3) {
+bool CollinearityTest(Point p1, Point p2, Point p3) {
   return Mul(Sub(p3.y, p1.y), Sub(p2.x, p1.x)) == Mul(Sub(p3.x, p1.x), Sub(p2.y, p1.y));
 }
 

@@ -5,7 +5,7 @@
 namespace vl::geo {
 
 // The line through two points; equal points give a = b = 0.
-Line LineThrough(Point p1, Point p2, CoefficientWatch* watch = nullptr);
+Line LineThroughTwoPoints(Point p1, Point p2, CoefficientWatch* watch = nullptr);
 // Same a and b as the given line, c through the point.
 Line ParallelThrough(const Line& l, Point p);
 // Normal (b, −a), then c through the point.
@@ -49,7 +49,7 @@ struct LineCrossing {
   // Nx / D and Ny / D; only for a single crossing (a zero D raises 11 or 6).
   Point At() const;
 };
-LineCrossing Intersect(const Line& first, const Line& second);
+LineCrossing IntersectTwoLines(const Line& first, const Line& second);
 
 // a1·b2 = a2·b1, compared exactly (coincident lines are parallel too).
 bool Parallel(const Line& first, const Line& second);
@@ -67,7 +67,7 @@ double Slope(const Line& l);
 
 // True exactly when (y3 − y1)·(x2 − x1) = (x3 − x1)·(y2 − y1), without tolerance: p1 and p2
 // span the line and p3 is tested. Any two equal points count as collinear.
-bool Collinear(Point p1, Point p2, Point p3);
+bool CollinearityTest(Point p1, Point p2, Point p3);
 
 // Degrees to radians through the arctangent of 1, as the inclination condition writes it, and the
 // slope of that inclination (tan, checked).

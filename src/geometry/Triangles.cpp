@@ -50,7 +50,7 @@ Point Centroid(Point A, Point B, Point C) { return {Div(Add(Add(A.x, B.x), C.x),
 Point AltitudeFoot(Point P, Point Q, Point R) {
   const Line altitude{Sub(R.x, Q.x), Sub(R.y, Q.y), Add(Mul(P.x, Sub(Q.x, R.x)), Mul(P.y, Sub(Q.y, R.y)))};
   const Line side{Sub(Q.y, R.y), Sub(R.x, Q.x), Sub(Mul(Q.x, R.y), Mul(R.x, Q.y))};
-  return Intersect(altitude, side).At();
+  return IntersectTwoLines(altitude, side).At();
 }
 
 double TriangleArea(Point A, Point B, Point C) {

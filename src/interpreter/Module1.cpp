@@ -72,7 +72,7 @@ void StoreLine(const Coef& a, const Coef& b, const Coef& c) {
   CoefC = c;
 }
 
-const std::string& PublishLineEquation(double a, double b, double c) {
+const std::string& BuildLineEquationText(double a, double b, double c) {
   LineEquation equation = GeneralLineEquation(a, b, c);
   StoreLine(equation.a, equation.b, equation.c);
   EquationText = std::move(equation.text);

@@ -41,7 +41,7 @@ LineEquation GeneralLineEquation(double a, double b, double c);
 // The cells as a handler leaves them.
 void StoreLine(const Coef& a, const Coef& b, const Coef& c);
 // The cells take the equation's coefficients and EquationText its text; returns the text.
-const std::string& PublishLineEquation(double a, double b, double c);
+const std::string& BuildLineEquationText(double a, double b, double c);
 
 // "+-" -> "-", then "-+" -> "-", then "--" -> "+", each left to right.
 std::string TidyEquationSigns(std::string text);

@@ -43,7 +43,7 @@ bool DrawLineAcross(DrawingArea& pic, const PlotRange& range, const geo::Line& l
   return true;
 }
 
-bool TopicWindow::DrawLine(const geo::Line& line) {
+bool TopicWindow::DrawLineFromCoefs(const geo::Line& line) {
   return DrawLineAcross(Picture1(), {PlotXMin, PlotXMax, PlotYMin, PlotYMax}, line);
 }
 

@@ -85,7 +85,7 @@ class TopicWindow : public Form {
   // unreadable range box or of a range the plane cannot take.
   void DrawPlane();
   // Draws the line across the plotted range with the current pen; false for no line (a = b = 0).
-  [[nodiscard]] bool DrawLine(const geo::Line& line);
+  [[nodiscard]] bool DrawLineFromCoefs(const geo::Line& line);
 
   DrawingArea& Picture1();
   // The hidden text box that holds the rewritten text of a typed equation ("" when none).

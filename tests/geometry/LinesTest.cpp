@@ -40,9 +40,9 @@ TEST(PointLineDistance, NoLineIsAFault) {
   EXPECT_EQ(FaultNumber([] { PointLineDistance({0, 0, 0}, {1, 1}); }), err::kOverflow);
 }
 
-TEST(Intersect, CrossingPoint) {
+TEST(IntersectTwoLines, CrossingPoint) {
   // 2x + 3y + 4 = 0 and 5x - 2y + 4 = 0 cross at (-20/19, -12/19).
-  const LineCrossing k = Intersect(Line{2, 3, 4}, Line{5, -2, 4});
+  const LineCrossing k = IntersectTwoLines(Line{2, 3, 4}, Line{5, -2, 4});
   EXPECT_EQ(k.D, 19);
   EXPECT_EQ(k.Nx, -20);
   EXPECT_EQ(k.Ny, -12);
@@ -52,16 +52,16 @@ TEST(Intersect, CrossingPoint) {
   EXPECT_DOUBLE_EQ(k.At().y, -12.0 / 19);
 
   // x + y - 2 = 0 and x - y - 2 = 0 cross on the x axis, at (2, 0).
-  const Point p = Intersect(Line{1, 1, -2}, Line{1, -1, -2}).At();
+  const Point p = IntersectTwoLines(Line{1, 1, -2}, Line{1, -1, -2}).At();
   EXPECT_EQ(p.x, 2);
   EXPECT_EQ(p.y, 0);
   // Vertical and horizontal: x = 3 and y = -4.
-  const Point q = Intersect(Line{1, 0, -3}, Line{0, 1, 4}).At();
+  const Point q = IntersectTwoLines(Line{1, 0, -3}, Line{0, 1, 4}).At();
   EXPECT_EQ(q.x, 3);
   EXPECT_EQ(q.y, -4);
 }
 
-TEST(Intersect, ParallelAndSameLine) {
+TEST(IntersectTwoLines, ParallelAndSameLine) {
   struct Case {
     const char* what;
     Line first, second;
@@ -77,7 +77,7 @@ TEST(Intersect, ParallelAndSameLine) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const LineCrossing k = Intersect(c.first, c.second);
+    const LineCrossing k = IntersectTwoLines(c.first, c.second);
     EXPECT_EQ(k.D, 0);
     EXPECT_FALSE(k.Single());
     EXPECT_EQ(k.SameLine(), c.same);
@@ -107,8 +107,8 @@ TEST(Constructions, LinesThroughPoints) {
     double a, b, c;
   };
   const Case cases[] = {
-      {"through (5, -3) and (-2, 3)", LineThrough({5, -3}, {-2, 3}), 6, 7, -9},
-      {"through a point twice", LineThrough({2.5, 1}, {2.5, 1}), 0, 0, 0},
+      {"through (5, -3) and (-2, 3)", LineThroughTwoPoints({5, -3}, {-2, 3}), 6, 7, -9},
+      {"through a point twice", LineThroughTwoPoints({2.5, 1}, {2.5, 1}), 0, 0, 0},
       {"parallel to 2x + 3y - 1 = 0 through (2, 3)", ParallelThrough({2, 3, -1}, {2, 3}), 2, 3, -13},
       {"perpendicular to 2x + 3y - 1 = 0 through (2, 3)", PerpendicularThrough({2, 3, -1}, {2, 3}), 3, -2, 0},
       {"perpendicular to x - y = 0 through (4, 1)", PerpendicularThrough({1, -1, 0}, {4, 1}), -1, -1, 5},
@@ -124,7 +124,7 @@ TEST(Constructions, LinesThroughPoints) {
     SCOPED_TRACE(c.what);
     ExpectLine(c.line, c.a, c.b, c.c);
   }
-  EXPECT_FALSE(IsLine(LineThrough({1, 1}, {1, 1})));
+  EXPECT_FALSE(IsLine(LineThroughTwoPoints({1, 1}, {1, 1})));
   EXPECT_TRUE(IsLine({0, 2, 0}));
 }
 
@@ -135,7 +135,7 @@ TEST(Constructions, AWatchSeesEachCoefficientAsFoundAndNothingAfterAFault) {
 
   // b is out of range: a was found and seen, c never.
   seen.log.clear();
-  EXPECT_THROW(LineThrough({1e308, 0}, {-1e308, 1}, &seen), RunTimeError);
+  EXPECT_THROW(LineThroughTwoPoints({1e308, 0}, {-1e308, 1}, &seen), RunTimeError);
   EXPECT_EQ(seen.log, (std::vector<std::pair<char, double>>{{'a', 1}}));
 
   // The normal of a slope comes before its constant, which overflows here.

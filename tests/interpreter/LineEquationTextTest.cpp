@@ -16,7 +16,7 @@ struct LineCase {
   const char* text;
 };
 
-TEST(PublishLineEquation, GeneralFormAlways) {
+TEST(BuildLineEquationText, GeneralFormAlways) {
   const std::vector<LineCase> cases = {
       {2, -1, 0, "2x-y=0"},       {1, -1, 0, "x-y=0"},        {1, 1, -1, "x+y-1=0"},
       {0, 2, 3, "0x+2y+3=0"},     {-1, 0, 2, "-x+0y+2=0"},    {0.5, -0.25, -1, "0,5x-0,25y-1=0"},
@@ -26,14 +26,14 @@ TEST(PublishLineEquation, GeneralFormAlways) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    EXPECT_EQ(PublishLineEquation(c.a, c.b, c.c), c.text);
+    EXPECT_EQ(BuildLineEquationText(c.a, c.b, c.c), c.text);
     EXPECT_EQ(EquationText, c.text);
     EXPECT_EQ(GeneralLineEquation(c.a, c.b, c.c).text, c.text);
   }
 }
 
-TEST(PublishLineEquation, CellsHoldRoundedValuesOrSignTexts) {
-  PublishLineEquation(1, -1, 0.004);
+TEST(BuildLineEquationText, CellsHoldRoundedValuesOrSignTexts) {
+  BuildLineEquationText(1, -1, 0.004);
   EXPECT_FALSE(CoefA.IsNumber());
   EXPECT_EQ(CoefA.Text(), "");
   EXPECT_FALSE(CoefB.IsNumber());
@@ -41,7 +41,7 @@ TEST(PublishLineEquation, CellsHoldRoundedValuesOrSignTexts) {
   ASSERT_TRUE(CoefC.IsNumber());
   EXPECT_EQ(CoefC.Number(), 0);
 
-  PublishLineEquation(0.285, -0.995, 7.125);  // 0.285 is 0.28499999...
+  BuildLineEquationText(0.285, -0.995, 7.125);  // 0.285 is 0.28499999...
   EXPECT_EQ(CoefA.Number(), 0.28);
   EXPECT_EQ(CoefB.Number(), -0.99);
   EXPECT_EQ(CoefC.Number(), 7.12);

@@ -153,7 +153,7 @@ TEST_F(BareAndWindowTest, ALineAcrossABareAreaIsTheWindowsLine) {
   const double lines[][3] = {{0, 1, -3}, {1, 0, 2}, {1, -1, 0}, {1, 3, -6}, {2, -1, 1}, {1, 1, -25}, {3, -4, 8}};
   for (const auto& l : lines) {
     const std::size_t before = w.Picture1().List().size();
-    ASSERT_TRUE(w.DrawLine({l[0], l[1], l[2]}));
+    ASSERT_TRUE(w.DrawLineFromCoefs({l[0], l[1], l[2]}));
     ASSERT_EQ(w.Picture1().List().size(), before + 1);
     const DrawEntry theirs = w.Picture1().List().back();
     DrawingArea area = BareArea();

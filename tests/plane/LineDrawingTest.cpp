@@ -18,7 +18,7 @@ class LineDrawingTest : public ProgramTest {
     pic.foreColor = 12;
     pic.drawWidth = 2;
     const std::size_t before = pic.List().size();
-    drawn = window->DrawLine({a, b, c});
+    drawn = window->DrawLineFromCoefs({a, b, c});
     return {pic.List().begin() + static_cast<std::ptrdiff_t>(before), pic.List().end()};
   }
   void ExpectSegment(const std::vector<DrawEntry>& added, float x1, float y1, float x2, float y2) {

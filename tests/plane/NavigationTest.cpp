@@ -51,7 +51,7 @@ TEST_F(NavigationTest, ComingBackThroughTopicButtonsGivesAFreshWindow) {
   app.Tick("Form1", "DesenharGrelha", true);
   Reactivate("Form1");
   points.Picture1().foreColor = 12;
-  ASSERT_TRUE(points.DrawLine({1.0, -1.0, 0.0}));
+  ASSERT_TRUE(points.DrawLineFromCoefs({1.0, -1.0, 0.0}));
   points.SolveRequested = true;
 
   ASSERT_TRUE(app.Click("Form1", "Command2"));  // "Rectas 1"

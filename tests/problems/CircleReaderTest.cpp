@@ -19,13 +19,13 @@ using namespace vl::problemtest;
 const char* const kNotCircle = "A equação não representa uma circunferência.";
 
 std::optional<geo::Circle> Circle(const std::string& typed) {
-  const auto read = ReadCircleEquation(typed);
+  const auto read = CircleEquationToCoefficients(typed);
   if (const auto* circle = std::get_if<geo::Circle>(&read)) return *circle;
   return std::nullopt;
 }
 
 std::string VerdictOf(const std::string& typed, const CircleMessages& messages = {}) {
-  const auto read = ReadCircleEquation(typed, messages);
+  const auto read = CircleEquationToCoefficients(typed, messages);
   const auto* verdict = std::get_if<Verdict>(&read);
   if (!verdict) return "(a circle)";
   EXPECT_EQ(verdict->title, "Vantre Lomira");
@@ -131,7 +131,7 @@ TEST(CircleReader, FaultsRaiseRunTimeErrors) {
        {Case{"x^2+y^2-25", 5}, Case{"x^2+y^2=r^2", 1102}, Case{"x^2+(y^2=1", 1100}, Case{"x^2+y^2=1/(x-x)", 11}}) {
     SCOPED_TRACE(c.typed);
     try {
-      ReadCircleEquation(c.typed);
+      CircleEquationToCoefficients(c.typed);
       ADD_FAILURE() << "no error";
     } catch (const RunTimeError& e) {
       EXPECT_EQ(e.Number(), c.number);

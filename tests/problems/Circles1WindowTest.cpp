@@ -236,7 +236,7 @@ TEST_F(Circles1WindowTest, TangentPointIsReadBeforeTheRadiusVerdicts) {
 
 TEST(LineCircleIntersection, DiscriminantAndPoints) {
   // 3x − 2y + 1 = 0 and the circle about (2, 3) of radius 4: Δ = 16·13 − 1² = 207.
-  const auto crossing = geo::Intersect(geo::Line{3, -2, 1}, geo::Circle{2, 3, 4});
+  const auto crossing = geo::LineCircleIntersection(geo::Line{3, -2, 1}, geo::Circle{2, 3, 4});
   EXPECT_EQ(crossing.delta, 207);
   EXPECT_NEAR(crossing.p1.x, -0.4442299338366399, 1e-14);
   EXPECT_NEAR(crossing.p1.y, -0.16634490075496006, 1e-14);
@@ -244,7 +244,7 @@ TEST(LineCircleIntersection, DiscriminantAndPoints) {
   EXPECT_NEAR(crossing.p2.y, 6.4740372084472675, 1e-14);
 
   // Tangent y = 7: one point twice.
-  const auto tangent = geo::Intersect(geo::Line{0, 1, -7}, geo::Circle{2, 3, 4});
+  const auto tangent = geo::LineCircleIntersection(geo::Line{0, 1, -7}, geo::Circle{2, 3, 4});
   EXPECT_EQ(tangent.delta, 0);
   EXPECT_EQ(tangent.p1.x, 2);
   EXPECT_EQ(tangent.p1.y, 7);
@@ -252,13 +252,13 @@ TEST(LineCircleIntersection, DiscriminantAndPoints) {
   EXPECT_EQ(tangent.p2.y, 7);
 
   // The vertical x = 3 crosses the circle about the origin of radius 5 at (3, -4) first, then (3, 4).
-  const auto vertical = geo::Intersect(geo::Line{1, 0, -3}, geo::Circle{0, 0, 5});
+  const auto vertical = geo::LineCircleIntersection(geo::Line{1, 0, -3}, geo::Circle{0, 0, 5});
   EXPECT_EQ(vertical.delta, 16);
   EXPECT_EQ(vertical.p1.x, 3);
   EXPECT_EQ(vertical.p1.y, -4);
   EXPECT_EQ(vertical.p2.y, 4);
 
-  EXPECT_LT(geo::Intersect(geo::Line{0, 1, -10}, geo::Circle{2, 3, 4}).delta, 0);
+  EXPECT_LT(geo::LineCircleIntersection(geo::Line{0, 1, -10}, geo::Circle{2, 3, 4}).delta, 0);
 }
 
 TEST_F(Circles1WindowTest, IntersectionWithTheDesignData) {

@@ -25,7 +25,7 @@ class Circles3WindowTest : public ProblemWindowTest {
 
 TEST(CircleCircleIntersection, CrossingTouchingAndApart) {
   // Radius 5 about (0, 0) and (6, 0): d² = 36, K = −36·(36 − 100) = 2304, crossings (3, ±4).
-  const auto crossing = geo::Intersect(geo::Circle{0, 0, 5}, {6, 0, 5});
+  const auto crossing = geo::IntersectTwoCircles(geo::Circle{0, 0, 5}, {6, 0, 5});
   EXPECT_EQ(crossing.K, 2304);
   EXPECT_EQ(crossing.a.x, 3);
   EXPECT_EQ(crossing.a.y, 4);
@@ -33,13 +33,13 @@ TEST(CircleCircleIntersection, CrossingTouchingAndApart) {
   EXPECT_EQ(crossing.b.y, -4);
 
   // Touching from inside: radius 2 about (1, 0) inside radius 3 about (0, 0), at (3, 0).
-  const auto inside = geo::Intersect(geo::Circle{0, 0, 3}, {1, 0, 2});
+  const auto inside = geo::IntersectTwoCircles(geo::Circle{0, 0, 3}, {1, 0, 2});
   EXPECT_EQ(inside.K, 0);
   EXPECT_EQ(inside.a.x, 3);
   EXPECT_EQ(inside.a.y, 0);
 
-  EXPECT_LT(geo::Intersect(geo::Circle{0, 0, 1}, {5, 0, 1}).K, 0);
-  EXPECT_LT(geo::Intersect(geo::Circle{0, 0, 1}, {0, 0, 2}).K, 0);
+  EXPECT_LT(geo::IntersectTwoCircles(geo::Circle{0, 0, 1}, {5, 0, 1}).K, 0);
+  EXPECT_LT(geo::IntersectTwoCircles(geo::Circle{0, 0, 1}, {0, 0, 2}).K, 0);
 }
 
 TEST(CentreTouchingLineAt, NormalAtQEquallyFarFromP) {

@@ -18,11 +18,11 @@ struct Written {
 };
 
 Written Write(double a, double b, double c) {
-  const Module1::LineEquation eq = InlineLineEquation({a, b, c});
+  const Module1::LineEquation eq = InlineLineEquationText({a, b, c});
   return {eq.text, eq.a, eq.b, eq.c};
 }
 
-TEST(InlineLineEquation, TextsForTypicalCoefficients) {
+TEST(InlineLineEquationText, TextsForTypicalCoefficients) {
   struct Case {
     double a, b, c;
     const char* text;
@@ -46,7 +46,7 @@ TEST(InlineLineEquation, TextsForTypicalCoefficients) {
   }
 }
 
-TEST(InlineLineEquation, UnitIsRecognisedBeforeRounding) {
+TEST(InlineLineEquationText, UnitIsRecognisedBeforeRounding) {
   // tan(45°) computed in doubles is one step below 1: it is written as the number 1.
   Written w = Write(0.9999999999999999, -1, -0.9999999999999999);
   EXPECT_EQ(w.text, "1x-y-1 = 0");
@@ -64,7 +64,7 @@ TEST(InlineLineEquation, UnitIsRecognisedBeforeRounding) {
   EXPECT_EQ(Module1::GeneralLineEquation(-1.004, 1.004, 5).text, "-x+y+5=0");
 }
 
-TEST(InlineLineEquation, CellsHoldWhatTheTextUsed) {
+TEST(InlineLineEquationText, CellsHoldWhatTheTextUsed) {
   Written w = Write(1, 2.346, -3.14159);
   EXPECT_EQ(w.text, "x+2,35y-3,14 = 0");
   EXPECT_FALSE(w.a.IsNumber());
@@ -73,7 +73,7 @@ TEST(InlineLineEquation, CellsHoldWhatTheTextUsed) {
   EXPECT_EQ(w.c.Number(), -3.14);
 }
 
-TEST(InlineLineEquation, PublishedInTheSharedCells) {
+TEST(InlineLineEquationText, PublishedInTheSharedCells) {
   Module1::EquationText = "unchanged";
   EXPECT_EQ(shared::PublishInlineEquation({0.25, -1, -10.006}), "0,25x-y-10,01 = 0");
   EXPECT_EQ(Module1::CoefA.Number(), 0.25);

@@ -14,7 +14,7 @@ using namespace vl;
 using namespace vl::problemtest;
 
 std::optional<geo::Line> Read(const std::string& typed) {
-  const auto read = ReadLineEquation(typed);
+  const auto read = LineEquationToCoefficients(typed);
   if (const auto* line = std::get_if<geo::Line>(&read)) return *line;
   return std::nullopt;
 }
@@ -80,7 +80,7 @@ TEST(LineReader, DifferenceTexts) {
 TEST(LineReader, CurvesAndInequalitiesAreRejected) {
   for (const char* typed : {"x^2+y=0", "x<y", "x>y", "y>=x", "x^3=y", "2^2x+y=0", "x^20=y", "x ^ 2 = y"}) {
     SCOPED_TRACE(typed);
-    const auto read = ReadLineEquation(typed);
+    const auto read = LineEquationToCoefficients(typed);
     const auto* verdict = std::get_if<Verdict>(&read);
     ASSERT_NE(verdict, nullptr);
     EXPECT_EQ(verdict->text, "A equação não representa uma recta.");

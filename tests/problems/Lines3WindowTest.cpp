@@ -19,7 +19,7 @@ class Lines3WindowTest : public ProblemWindowTest {
 
 // ---- Collinearity ------------------------------------------------------------------------------
 
-TEST(Collinear, ExactVerdicts) {
+TEST(CollinearityTest, ExactVerdicts) {
   struct Case {
     const char* what;
     geo::Point p1, p2, p3;
@@ -37,7 +37,7 @@ TEST(Collinear, ExactVerdicts) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_EQ(geo::Collinear(c.p1, c.p2, c.p3), c.collinear);
+    EXPECT_EQ(geo::CollinearityTest(c.p1, c.p2, c.p3), c.collinear);
   }
 }
 

@@ -168,7 +168,7 @@ void Form4::TangentAtPoint(ProblemRun& run) {
   }
   if (!run.Solving()) return;
 
-  ShowLineResult(geo::TangentAt(centre, p), result);
+  LineResultOutput(geo::TangentAt(centre, p), result);
   run.Solved();
 }
 
@@ -192,7 +192,7 @@ void Form4::LineAndCircle(ProblemRun& run) {
   pic.foreColor = PenConvention::kData;
   DrawCircleOutline(pic, *circle);
 
-  const geo::LineCircleCrossings crossing = geo::Intersect(line, *circle);
+  const geo::LineCircleCrossings crossing = geo::LineCircleIntersection(line, *circle);
   if (crossing.delta < 0) {
     PenConvention::LinePen(pic);
     PlotLine(line);
@@ -201,7 +201,7 @@ void Form4::LineAndCircle(ProblemRun& run) {
   }
 
   // The line is drawn through its crossings; a tangent has only one, so the typed line serves.
-  geo::Line drawn = geo::LineThrough(crossing.p1, crossing.p2, &shared::Cells());
+  geo::Line drawn = geo::LineThroughTwoPoints(crossing.p1, crossing.p2, &shared::Cells());
   if (crossing.p1.x == crossing.p2.x && crossing.p1.y == crossing.p2.y) {
     drawn = line;
     shared::StoreLine(line);

@@ -115,7 +115,7 @@ void Form6::TriangleCircle(ProblemRun& run) {
   const geo::Point A = run.InputPoint("Abcissa1", "Ordenada1");
   const geo::Point B = run.InputPoint("Abcissa2", "Ordenada2");
   const geo::Point C = run.InputPoint("Abcissa3", "Ordenada3");
-  if (geo::Collinear(A, B, C)) {
+  if (geo::CollinearityTest(A, B, C)) {
     Say({"Os pontos são colineares, não definem um triângulo.", kApplicationTitleLower});
     return;
   }
@@ -134,9 +134,9 @@ void Form6::TriangleCircle(ProblemRun& run) {
 
 void Form6::SolveIncircle(geo::Point A, geo::Point B, geo::Point C) {
   // The sides as lines, each through its two vertices in the order AB, CA, BC.
-  const geo::Line ab = geo::LineThrough(A, B, &shared::Cells());
-  const geo::Line ca = geo::LineThrough(C, A, &shared::Cells());
-  const geo::Line bc = geo::LineThrough(B, C, &shared::Cells());
+  const geo::Line ab = geo::LineThroughTwoPoints(A, B, &shared::Cells());
+  const geo::Line ca = geo::LineThroughTwoPoints(C, A, &shared::Cells());
+  const geo::Line bc = geo::LineThroughTwoPoints(B, C, &shared::Cells());
   const double nAB = geo::NormalLength(ab);
   const double nBC = geo::NormalLength(bc);
   const double nCA = geo::NormalLength(ca);
@@ -146,7 +146,7 @@ void Form6::SolveIncircle(geo::Point A, geo::Point B, geo::Point C) {
   shared::StoreLine(atB);
   const geo::Line atA = geo::SideBisector(ab, nAB, ca, nCA);
   shared::StoreLine(atA);
-  const geo::Point I = geo::Intersect(atB, atA).At();
+  const geo::Point I = geo::IntersectTwoLines(atB, atA).At();
 
   DrawingArea& pic = Picture1();
   pic.foreColor = PenConvention::kResult;
@@ -203,8 +203,8 @@ void Form6::PointCircleDistance(ProblemRun& run) {
     return;
   }
   // The nearest point of the circle lies on the line through the centre and P.
-  const geo::Line line = geo::LineThrough(centre, P, &shared::Cells());
-  const geo::LineCircleCrossings crossing = geo::Intersect(line, *circle);
+  const geo::Line line = geo::LineThroughTwoPoints(centre, P, &shared::Cells());
+  const geo::LineCircleCrossings crossing = geo::LineCircleIntersection(line, *circle);
   const double d1 = geo::PointDistance(crossing.p1, P).d;
   const double d2 = geo::PointDistance(crossing.p2, P).d;
   const geo::Point Q = d1 < d2 ? crossing.p1 : crossing.p2;

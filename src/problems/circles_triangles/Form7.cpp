@@ -105,7 +105,7 @@ void Form7::CirclesIntersection(ProblemRun& run) {
   if (!second) return;
 
   // The common points are found before anything is drawn: the same circle twice fails here.
-  const geo::CircleCrossings crossing = geo::Intersect(*first, *second);
+  const geo::CircleCrossings crossing = geo::IntersectTwoCircles(*first, *second);
   DrawingArea& pic = Picture1();
   const geo::Point centre1 = geo::Centre(*first);
   const geo::Point centre2 = geo::Centre(*second);
@@ -209,7 +209,7 @@ void Form7::TangentsFromPoint(ProblemRun& run) {
   pic.foreColor = PenConvention::kResult;
   PlotLine(tangent1);
   first.text = shared::PublishInlineEquation(tangent1);
-  ShowLineResult(geo::TangentFromPoint(*circle, p, geo::Side::Second), second);
+  LineResultOutput(geo::TangentFromPoint(*circle, p, geo::Side::Second), second);
   run.Solved();
 }
 

@@ -206,7 +206,7 @@ void Form9::Area(ProblemRun& run) {
   DrawAxisGuides(pic, v.C);
   if (!run.Solving()) return;
 
-  if (geo::Collinear(v.A, v.B, v.C)) {
+  if (geo::CollinearityTest(v.A, v.B, v.C)) {
     Say({"Os três pontos são colineares, não definem um triângulo.", kApplicationTitleLower});
     return;
   }
@@ -220,7 +220,7 @@ void Form9::RightTriangle(ProblemRun& run) {
   Control& result = (*this)["Resultado5"];
   ResultReset(result);
   const Vertices v = ReadVertices(run, kRightBoxes);
-  if (geo::Collinear(v.A, v.B, v.C)) {
+  if (geo::CollinearityTest(v.A, v.B, v.C)) {
     Say({"Os pontos são colineares, não definem um triângulo.", kApplicationTitleLower});
     return;
   }

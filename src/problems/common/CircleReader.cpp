@@ -57,7 +57,8 @@ std::variant<geo::Circle, Verdict> CircleFromNormalised(const NormalisedCircle& 
   return geo::Circle{Div(-n.d, 2), Div(-n.e, 2), Div(Sqrt(X), 2)};
 }
 
-std::variant<geo::Circle, Verdict> ReadCircleEquation(const std::string& typed, const CircleMessages& messages) {
+std::variant<geo::Circle, Verdict> CircleEquationToCoefficients(const std::string& typed,
+                                                                const CircleMessages& messages) {
   const std::string cleaned = CleanEquationText(typed);
   if (auto verdict = CircleTextVerdict(cleaned, messages)) return *verdict;
   const auto normalised = NormaliseCircle(CircleQuadraticOf(EquationDifferenceText(cleaned)), messages);

@@ -45,6 +45,7 @@ std::variant<NormalisedCircle, Verdict> NormaliseCircle(const CircleQuadratic& q
 std::variant<geo::Circle, Verdict> CircleFromNormalised(const NormalisedCircle& n, const CircleMessages& messages = {});
 
 // All the steps in a row on a typed text.
-std::variant<geo::Circle, Verdict> ReadCircleEquation(const std::string& typed, const CircleMessages& messages = {});
+std::variant<geo::Circle, Verdict> CircleEquationToCoefficients(const std::string& typed,
+                                                                const CircleMessages& messages = {});
 
 }  // namespace vl

@@ -31,7 +31,7 @@ std::string TidyPlusMinus(const std::string& text) {
 
 }  // namespace
 
-Module1::LineEquation InlineLineEquation(const geo::Line& line) {
+Module1::LineEquation InlineLineEquationText(const geo::Line& line) {
   Module1::LineEquation out;
   out.a = SignOrRounded(line.a);
   out.b = SignOrRounded(line.b);

@@ -10,6 +10,6 @@ namespace vl {
 
 // The text and the coefficients as it used them: a or b that was exactly 1 or -1 becomes "" or
 // "-", every other value is rounded to 2 decimals.
-Module1::LineEquation InlineLineEquation(const geo::Line& line);
+Module1::LineEquation InlineLineEquationText(const geo::Line& line);
 
 }  // namespace vl

@@ -60,7 +60,7 @@ geo::Line LineFromDifference(const std::string& s) {
   return line;
 }
 
-std::variant<geo::Line, Verdict> ReadLineEquation(const std::string& typed) {
+std::variant<geo::Line, Verdict> LineEquationToCoefficients(const std::string& typed) {
   const std::string cleaned = CleanEquationText(typed);
   if (auto verdict = LineTextVerdict(cleaned)) return *verdict;
   return LineFromDifference(EquationDifferenceText(cleaned));

@@ -48,7 +48,7 @@ class DifferenceSampler {
 };
 
 // The three steps in a row on a typed text.
-std::variant<geo::Line, Verdict> ReadLineEquation(const std::string& typed);
+std::variant<geo::Line, Verdict> LineEquationToCoefficients(const std::string& typed);
 
 // Evaluating a difference text at chosen points leaves noise in the last bits (0.1 + 0.3 - 0.3 is
 // not 0.1), and the handlers compare exactly. With M the largest magnitude of one reading, each

@@ -139,10 +139,10 @@ std::optional<ProblemWindow::LineAndPoint> ProblemWindow::ReadAndDrawLineAndPoin
 }
 
 void ProblemWindow::PlotLine(const geo::Line& line) {
-  if (!DrawLine(line)) Say({"A equação que indicou não é a de uma recta.", kApplicationTitleLower});
+  if (!DrawLineFromCoefs(line)) Say({"A equação que indicou não é a de uma recta.", kApplicationTitleLower});
 }
 
-void ProblemWindow::ShowLineResult(const geo::Line& line, Control& field) {
+void ProblemWindow::LineResultOutput(const geo::Line& line, Control& field) {
   shared::StoreLine(line);
   DrawingArea& pic = Picture1();
   pic.foreColor = PenConvention::kResult;

@@ -104,7 +104,7 @@ class ProblemWindow : public TopicWindow {
   void PlotLine(const geo::Line& line);
   // The red solution line: into the shared cells, drawn from the unrounded values, its general
   // equation (from the rounded ones) in the field.
-  void ShowLineResult(const geo::Line& line, Control& field);
+  void LineResultOutput(const geo::Line& line, Control& field);
 
  private:
   void RunProblem(const Body& body);

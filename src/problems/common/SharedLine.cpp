@@ -23,10 +23,10 @@ geo::CoefficientWatch& Cells() {
   return cells;
 }
 
-std::string PublishEquation(const geo::Line& line) { return Module1::PublishLineEquation(line.a, line.b, line.c); }
+std::string PublishEquation(const geo::Line& line) { return Module1::BuildLineEquationText(line.a, line.b, line.c); }
 
 std::string PublishInlineEquation(const geo::Line& line) {
-  Module1::LineEquation equation = InlineLineEquation(line);
+  Module1::LineEquation equation = InlineLineEquationText(line);
   Module1::StoreLine(equation.a, equation.b, equation.c);
   return equation.text;
 }

@@ -154,7 +154,7 @@ void Form1::SegmentBisector(ProblemRun& run) {
   PrintCoordinateLabels(*this, {a, b});
   if (!run.Solving()) return;
 
-  ShowLineResult(geo::PerpendicularBisector(a, b), (*this)["Resultado3"]);
+  LineResultOutput(geo::PerpendicularBisector(a, b), (*this)["Resultado3"]);
   run.Solved();
 }
 

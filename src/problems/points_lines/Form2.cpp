@@ -92,7 +92,7 @@ void Form2::LineThroughPoints(ProblemRun& run) {
   const geo::Point a = run.InputPoint("Abcissa1", "Ordenada1");
   const geo::Point b = run.InputPoint("Abcissa2", "Ordenada2");
 
-  const geo::Line line = geo::LineThrough(a, b, &shared::Cells());
+  const geo::Line line = geo::LineThroughTwoPoints(a, b, &shared::Cells());
   if (!geo::IsLine(line)) {
     Say({"Não há recta nessas condições. Altere as coordenadas dos pontos.", kApplicationTitleLower});
     return;
@@ -107,7 +107,7 @@ void Form2::LineThroughPoints(ProblemRun& run) {
   PrintCoordinateLabels(*this, {a, b});
   if (!run.Solving()) return;
 
-  ShowLineResult(line, (*this)["Resultado1"]);
+  LineResultOutput(line, (*this)["Resultado1"]);
   run.Solved();
 }
 
@@ -119,7 +119,7 @@ void Form2::ParallelThroughPoint(ProblemRun& run) {
   PrintCoordinateLabels(*this, {p});
   if (!run.Solving()) return;
 
-  ShowLineResult(geo::ParallelThrough(line, p), (*this)["Resultado2"]);
+  LineResultOutput(geo::ParallelThrough(line, p), (*this)["Resultado2"]);
   run.Solved();
 }
 

@@ -127,7 +127,7 @@ void Form3::LinesIntersection(ProblemRun& run) {
   const auto lines = ReadAndDrawTwoLines("Text1", "Text2");
   if (!lines || !run.Solving()) return;
 
-  const geo::LineCrossing crossing = geo::Intersect(lines->first, lines->second);
+  const geo::LineCrossing crossing = geo::IntersectTwoLines(lines->first, lines->second);
   if (crossing.Single()) {
     const geo::Point p = crossing.At();
     DrawingArea& pic = Picture1();
@@ -149,7 +149,7 @@ void Form3::PointLineDistance(ProblemRun& run) {
   // The foot H is where the perpendicular through P meets the line.
   const auto& [line, p] = *given;
   const geo::Line perpendicular = geo::PerpendicularThrough(line, p, &shared::Cells());
-  const geo::Point h = geo::Intersect(line, perpendicular).At();
+  const geo::Point h = geo::IntersectTwoLines(line, perpendicular).At();
   DrawingArea& pic = Picture1();
   pic.foreColor = PenConvention::kResult;
   DrawSegment(pic, p, h);

@@ -108,11 +108,12 @@ void Form5::Collinearity(ProblemRun& run) {
   if (!run.Solving()) return;
 
   // The line through the first two, as a construction line for the third.
-  const geo::Line line = geo::LineThrough(p1, p2, &shared::Cells());
+  const geo::Line line = geo::LineThroughTwoPoints(p1, p2, &shared::Cells());
   PenConvention::GuidePen(pic);
   pic.foreColor = PenConvention::kResult;
   PlotLine(line);
-  result.text = geo::Collinear(p1, p2, p3) ? "Os pontos estão em linha recta." : "Os pontos não estão em linha recta.";
+  result.text =
+      geo::CollinearityTest(p1, p2, p3) ? "Os pontos estão em linha recta." : "Os pontos não estão em linha recta.";
   run.Solved();
 }
 
@@ -125,7 +126,7 @@ void Form5::SlopeAndInclination(ProblemRun& run) {
   if ((*this)["Option1"].value) {
     const geo::Point p1 = run.InputPoint("Abcissa4", "Ordenada4");
     const geo::Point p2 = run.InputPoint("Abcissa5", "Ordenada5");
-    const geo::Line line = geo::LineThrough(p1, p2, &shared::Cells());
+    const geo::Line line = geo::LineThroughTwoPoints(p1, p2, &shared::Cells());
     pic.foreColor = PenConvention::kData;
     DrawPointDot(pic, p1);
     DrawPointDot(pic, p2);
@@ -189,7 +190,7 @@ void Form5::RelativePosition(ProblemRun&) {
     PlotLine(*lines[i]);
   }
 
-  const geo::LineCrossing crossing = geo::Intersect(*lines[0], *lines[1]);
+  const geo::LineCrossing crossing = geo::IntersectTwoLines(*lines[0], *lines[1]);
   if (crossing.Single()) {
     const geo::Point p = crossing.At();
     result.text = "As rectas são concorrentes em ( " + NumberText(RoundHalfEven2(p.x)) + " , " +

@@ -175,8 +175,8 @@ void Form8::AtAngleWithLine(geo::Point p) {
   PlotLine(*line);
 
   // One line through P on each side of the given one's normal, each at theta from it.
-  ShowLineResult(geo::LineAtAngle(*line, t, p, geo::Side::First), (*this)["Resultado1"]);
-  ShowLineResult(geo::LineAtAngle(*line, t, p, geo::Side::Second), (*this)["Resultado2"]);
+  LineResultOutput(geo::LineAtAngle(*line, t, p, geo::Side::First), (*this)["Resultado1"]);
+  LineResultOutput(geo::LineAtAngle(*line, t, p, geo::Side::Second), (*this)["Resultado2"]);
 }
 
 void Form8::Bisectors(ProblemRun& run) {
