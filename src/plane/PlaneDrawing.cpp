@@ -5,7 +5,6 @@
 #include <cmath>
 #include <utility>
 
-#include "Checked.h"
 #include "Palette.h"
 #include "TopicWindow.h"
 

@@ -173,7 +173,7 @@ void TopicWindow::Form_Activate() {
     ComputePlaneScale(xMin, xMax, yMin, yMax, area.PixelWidth(), area.PixelHeight());
   } catch (const RunTimeError& fault) {
     // Numbers whose width, margins or scale fall beyond single precision: the box a handler shows.
-    MsgBox("Erro:\r\n\r\n" + fault.Description());
+    MsgBox(ErrorBoxText(fault.Description()));
     return;
   }
 

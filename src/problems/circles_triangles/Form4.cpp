@@ -1,7 +1,6 @@
 #include "Form4.h"
 
 #include "Circles.h"
-#include "Palette.h"
 #include "ProblemDrawing.h"
 #include "ProblemLayout.h"
 #include "ResultTexts.h"

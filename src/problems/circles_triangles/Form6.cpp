@@ -1,10 +1,7 @@
 #include "Form6.h"
 
-#include <cmath>
-
 #include "Circles.h"
 #include "NumberText.h"
-#include "Palette.h"
 #include "ProblemDrawing.h"
 #include "ProblemLayout.h"
 #include "ResultTexts.h"

@@ -1,9 +1,6 @@
 #include "Form9.h"
 
-#include <cmath>
-
 #include "NumberText.h"
-#include "Palette.h"
 #include "ProblemDrawing.h"
 #include "ProblemLayout.h"
 #include "ResultTexts.h"

@@ -1,7 +1,5 @@
 #include "ProblemDrawing.h"
 
-#include <cmath>
-
 #include "Checked.h"
 #include "PlaneDrawing.h"
 #include "PlaneScale.h"

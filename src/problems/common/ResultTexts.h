@@ -2,7 +2,6 @@
 // How results are written in the red fields: points, distances, angles and circles.
 #include <string>
 
-#include "Control.h"
 #include "Lines.h"
 #include "Values.h"
 

@@ -1,6 +1,5 @@
 #include "Form8.h"
 
-#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
