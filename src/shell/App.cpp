@@ -172,21 +172,16 @@ bool App::Click(const std::string& form, const std::string& control) {
   }
 }
 
-bool App::Up(const std::string& form, const std::string& control) {
-  Form* f = Loaded(form);
-  if (!f || ended_) return false;
-  Control& c = (*f)[control];
-  if (c.kind != ControlKind::Spinner || !Usable(c)) return false;
-  Dispatch([&] { f->Fire(control, Event::UpClick); });
-  return true;
-}
+bool App::Up(const std::string& form, const std::string& control) { return Step(form, control, Event::UpClick); }
 
-bool App::Down(const std::string& form, const std::string& control) {
+bool App::Down(const std::string& form, const std::string& control) { return Step(form, control, Event::DownClick); }
+
+bool App::Step(const std::string& form, const std::string& control, Event arrow) {
   Form* f = Loaded(form);
   if (!f || ended_) return false;
   Control& c = (*f)[control];
   if (c.kind != ControlKind::Spinner || !Usable(c)) return false;
-  Dispatch([&] { f->Fire(control, Event::DownClick); });
+  Dispatch([&] { f->Fire(control, arrow); });
   return true;
 }
 

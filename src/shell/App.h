@@ -90,6 +90,8 @@ class App {
  private:
   void ActivateNext();
   void Collect();
+  // One press of a spinner's arrow.
+  bool Step(const std::string& form, const std::string& control, Event arrow);
 
   Backend* backend_ = nullptr;
   App* previous_ = nullptr;
