@@ -2,6 +2,7 @@
 // than Qt's widgets do by themselves.
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <QWidget>
 
 #include "QtBackend.h"
 
@@ -10,8 +11,33 @@ namespace vl::qt {
 // Left to Qt, the focus would fall on the first control of the window: in a topic window the first
 // button of the row, "Sair", where one stray Space would end the program.
 void QtBackend::FocusShownWindow(const Form& form) {
-  if (const ControlView* cv = ControlOf(form.Name(), form.FocusOnShow()); cv && cv->widget)
-    cv->widget->setFocus(Qt::OtherFocusReason);
+  if (const ControlView* cv = ControlOf(form.Name(), form.FocusOnShow()); cv && cv->widget) GiveFocus(*cv->widget);
+}
+
+// Put there by the program, the focus is shown as if the keyboard had moved it: the styles draw a
+// focus frame only in a window whose focus the keyboard has moved, and a user who has not yet
+// pressed Tab must still see where Space and Return will go.
+void QtBackend::GiveFocus(QWidget& widget) {
+  widget.window()->setAttribute(Qt::WA_KeyboardFocusChange);
+  widget.setFocus(Qt::OtherFocusReason);
+}
+
+const Control* QtBackend::FocusedControl(const FormView& view) const {
+  const QWidget* focused = view.window ? view.window->focusWidget() : nullptr;
+  if (!focused) return nullptr;
+  for (const ControlView& cv : view.controls)
+    if (cv.widget == focused) return cv.control;
+  return nullptr;
+}
+
+// Qt hands the focus of a widget disabled or hidden to the next one in tab order; the form may
+// name a better heir.
+void QtBackend::KeepFocus(FormView& view, const Control* focused) {
+  if (!focused || (focused->enabled && focused->visible)) return;
+  const std::string heir = view.form->FocusInsteadOf(focused->name);
+  if (heir.empty()) return;
+  for (const ControlView& cv : view.controls)
+    if (cv.control->name == heir && cv.widget && cv.control->enabled && cv.control->visible) GiveFocus(*cv.widget);
 }
 
 // Keys as on the desktop the program comes from: Enter and keypad Enter press a focused command

@@ -374,8 +374,10 @@ void QtBackend::Sync(FormView& view) {
     view.window->setWindowTitle(Text(form.caption));
   }
   SyncWindowSize(view);
+  const Control* focused = FocusedControl(view);
   for (ControlView& cv : view.controls) SyncControl(view, cv);
   for (auto& [container, group] : view.groups) SyncOptionGroup(view, container);
+  KeepFocus(view, focused);
 }
 
 void QtBackend::SyncWindowSize(FormView& view) {

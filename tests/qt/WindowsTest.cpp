@@ -20,6 +20,7 @@
 
 #include "AllForms.h"
 #include "App.h"
+#include "HelpViewer.h"
 #include "QtBackend.h"
 #include "Widgets.h"
 
@@ -534,6 +535,82 @@ TEST_F(QtWindows, ManyMessageBoxesLeaveNothingGrowing) {
   EXPECT_EQ(QApplication::allWidgets().size(), widgets);
   const double growth = (static_cast<double>(mallinfo2().uordblks) - static_cast<double>(heap)) / kBoxes;
   EXPECT_LT(growth, 32) << "bytes a box";
+}
+
+}  // namespace
+
+namespace {
+
+struct Viewer {
+  const char *menu, *form;
+};
+const Viewer kViewers[] = {
+    {"Instruções", "Form10"}, {"Sintaxe", "Form13"}, {"FunçõesDefinidas", "Form14"}, {"Índice", "Form12"}};
+
+// A help viewer opened from the menu has the focus on its next-page arrow, and shows it: the first
+// Return turns the page instead of closing the viewer.
+TEST_F(QtWindows, AHelpViewerShownHasTheFocusOnItsNextPageArrow) {
+  app.Show("Form11");
+  Settle();
+  for (const Viewer& v : kViewers) {
+    SCOPED_TRACE(v.form);
+    backend.MenuAction("Form11", v.menu)->trigger();
+    Settle();
+    QWidget* window = backend.Window(v.form);
+    ASSERT_NE(window, nullptr);
+    auto* next = Get<QAbstractButton>(v.form, "SetaD");
+    auto* close = Get<QAbstractButton>(v.form, "Command1");
+    EXPECT_EQ(window->focusWidget(), next);
+    // The focus is seen: the arrow looks otherwise once the focus has gone.
+    const QImage withFocus = next->grab().toImage();
+    close->setFocus();
+    EXPECT_NE(next->grab().toImage(), withFocus);
+    next->setFocus();
+
+    QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(app.Loaded(v.form)->Find("SetaE")->visible);
+    EXPECT_TRUE(app.Loaded(v.form)->Find("SetaE")->enabled);
+    close->click();
+    Settle();
+    ASSERT_FALSE(window->isVisible());
+  }
+}
+
+// Space after Space on the arrow that has the focus pages a viewer to its end and back: the arrow
+// disabled or hidden under the focus hands it to the other arrow, never to "Fechar".
+TEST_F(QtWindows, PagingAViewerToItsEndAndBackByKeyboardKeepsTheFocusOnAnArrow) {
+  app.Show("Form11");
+  Settle();
+  for (const Viewer& v : kViewers) {
+    SCOPED_TRACE(v.form);
+    backend.MenuAction("Form11", v.menu)->trigger();
+    Settle();
+    QWidget* window = backend.Window(v.form);
+    ASSERT_NE(window, nullptr);
+    Form& form = *app.Loaded(v.form);
+    const bool index = std::string(v.form) == "Form12";
+    const int pages = index ? 2 : dynamic_cast<PagedHelpViewer&>(form).PageCount();
+    auto page = [&] { return index ? (form["Image2"].visible ? 2 : 1) : std::stoi(form["Label2"].text); };
+    auto* next = Get<QAbstractButton>(v.form, "SetaD");
+    auto* previous = Get<QAbstractButton>(v.form, "SetaE");
+    for (int k = 2; k <= pages; ++k) {
+      QTest::keyClick(window->windowHandle(), Qt::Key_Space);
+      ASSERT_EQ(page(), k);
+    }
+    EXPECT_EQ(window->focusWidget(), previous);
+    for (int k = pages - 1; k >= 1; --k) {
+      QTest::keyClick(window->windowHandle(), Qt::Key_Space);
+      ASSERT_TRUE(window->isVisible());
+      ASSERT_EQ(page(), k);
+    }
+    EXPECT_EQ(window->focusWidget(), next);
+    QTest::keyClick(window->windowHandle(), Qt::Key_Space);
+    EXPECT_EQ(page(), 2);
+    EXPECT_TRUE(window->isVisible());
+    Get<QAbstractButton>(v.form, "Command1")->click();
+    Settle();
+  }
 }
 
 }  // namespace
