@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -14,6 +16,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -611,6 +614,45 @@ TEST_F(QtWindows, PagingAViewerToItsEndAndBackByKeyboardKeepsTheFocusOnAnArrow) 
     Get<QAbstractButton>(v.form, "Command1")->click();
     Settle();
   }
+}
+
+}  // namespace
+
+namespace {
+
+// A message box is at least as wide as its title needs in a title bar (the text in the bold title
+// font, the window's icon and three buttons as wide as the bar is high), so no window manager cuts
+// the title short; and it is only wider: text, icon and button stand where Qt puts them.
+TEST_F(QtWindows, AMessageBoxIsAtLeastAsWideAsItsTitleNeeds) {
+  app.Show("A");
+  app.Show("Form1");
+  Settle();
+  QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+  titleFont.setBold(true);
+  BoxAnswerer answerer([&](QMessageBox& box) {
+    const int bar = box.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    EXPECT_GE(box.width(), QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + 4 * bar)
+        << box.windowTitle().toStdString();
+    QMessageBox plain(box.icon(), box.windowTitle(), box.text(), QMessageBox::Ok);
+    plain.setTextFormat(Qt::PlainText);
+    plain.show();
+    EXPECT_EQ(box.height(), plain.height());
+    for (const char* part : {"qt_msgbox_label", "qt_msgboxex_icon_label", "qt_msgbox_buttonbox"})
+      EXPECT_EQ(box.findChild<QWidget*>(part)->pos(), plain.findChild<QWidget*>(part)->pos()) << part;
+    plain.hide();
+  });
+
+  app.SetText("Form1", "Abcissa1", "1/0");
+  Get<QAbstractButton>("Form1", "Resolver1")->click();
+  Settle();
+  ASSERT_EQ(answerer.count, 1);
+  app.SetText("Form1", "Abcissa1", "abc");
+  Get<QAbstractButton>("Form1", "Resolver1")->click();
+  Settle();
+  ASSERT_EQ(answerer.count, 2);
+  Get<QAbstractButton>("A", "Say")->click();  // with an icon
+  Settle();
+  EXPECT_EQ(answerer.count, 3);
 }
 
 }  // namespace
