@@ -166,6 +166,7 @@ void QtBackend::Build(FormView& view) {
                                    [](const auto& c) { return c->kind == ControlKind::Menu; });
   if (hasMenu) {
     auto* main = new QMainWindow;
+    main->setMenuBar(new MenuBar(main));
     auto* client = new QWidget(main);
     main->setCentralWidget(client);
     // The window follows the fixed client area and the menu bar's height.

@@ -656,3 +656,43 @@ TEST_F(QtWindows, AMessageBoxIsAtLeastAsWideAsItsTitleNeeds) {
 }
 
 }  // namespace
+
+namespace {
+
+// Alt, then Right: the entry of the menu bar the keyboard has reached is highlighted, as the one
+// the mouse presses is, and Return opens its window.
+TEST_F(QtWindows, TheMenuBarHighlightsTheEntryTheKeyboardHasReached) {
+  app.Show("Form11");
+  Settle();
+  auto* main = qobject_cast<QMainWindow*>(backend.Window("Form11"));
+  ASSERT_NE(main, nullptr);
+  QMenuBar* bar = main->menuBar();
+  const auto actions = bar->actions();
+  // The share of an entry's pixels in the highlight colour.
+  auto highlighted = [&](int entry) {
+    const QImage image = bar->grab().toImage();
+    const QRect r = bar->actionGeometry(actions[entry]);
+    const QColor highlight = bar->palette().color(QPalette::Highlight);
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+      for (int x = r.left(); x <= r.right(); ++x) n += image.pixelColor(x, y) == highlight;
+    return static_cast<double>(n) / (r.width() * r.height());
+  };
+  for (int entry = 0; entry < 3; ++entry) EXPECT_LT(highlighted(entry), 0.05) << entry;
+
+  QTest::keyClick(main->windowHandle(), Qt::Key_Alt);
+  ASSERT_EQ(bar->activeAction(), actions[0]);
+  EXPECT_GT(highlighted(0), 0.5);
+  QTest::keyClick(main->windowHandle(), Qt::Key_Right);
+  ASSERT_EQ(bar->activeAction(), actions[1]);
+  EXPECT_GT(highlighted(1), 0.5);
+  EXPECT_LT(highlighted(0), 0.05);
+  EXPECT_LT(highlighted(2), 0.05);
+
+  QTest::keyClick(main->windowHandle(), Qt::Key_Return);
+  Settle();
+  EXPECT_TRUE(app.Loaded("Form1") && app.Loaded("Form1")->visible);
+  EXPECT_LT(highlighted(1), 0.05);  // the keyboard has left the bar
+}
+
+}  // namespace
