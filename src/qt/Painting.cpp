@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <QFontMetricsF>
 #include <QPen>
 #include <QString>
@@ -45,7 +46,8 @@ QPen MakePen(const DrawEntry& e) {
 // the one left of it). So a 2-pixel axis is two rows of black and a tick drawn 2 pixels each side
 // of it covers 4 pixels, one beyond the axis on each side. A dotted line inks every other pixel
 // from its first end. Returns false for any other line, and when the painter scales the area (a
-// picture made of a drawing), where whole pixels of the area are no pixels of the screen.
+// picture made of a drawing), where whole pixels of the area are no pixels of the screen (see
+// DeviceGrid).
 bool PaintStraight(QPainter& p, const DrawEntry& e, QRect inner) {
   if (e.width > 2 || p.worldTransform().type() > QTransform::TxTranslate) return false;
   const int x1 = Pixel(e.px1), y1 = Pixel(e.py1), x2 = Pixel(e.px2), y2 = Pixel(e.py2);
@@ -87,8 +89,92 @@ bool PaintStraight(QPainter& p, const DrawEntry& e, QRect inner) {
   return true;
 }
 
-void PaintLine(QPainter& p, const DrawEntry& e, QRect inner) {
-  if (PaintStraight(p, e, inner)) return;
+// Where the painter scales the area (a picture made of a drawing) the area's pixels are no pixels of
+// the screen. Lines along a row or a column and dots are then set in whole pixels of the device, at
+// its pixel ratio, as wide as the area's pen comes out there and at least one pixel: a 2-pixel axis
+// scaled to 1.3 device pixels is one solid row, not a dark row over a grey one. Text is set in the
+// size its font comes out on the device.
+class DeviceGrid {
+ public:
+  // A grid only for a painter that scales without turning. The device's pixel ratio is what the
+  // painter adds to its world on the way to the device (also when a widget is rendered elsewhere).
+  static std::optional<DeviceGrid> Of(const QPainter& p) {
+    const QTransform& m = p.worldTransform();
+    if (m.type() != QTransform::TxScale || m.m11() <= 0 || m.m22() <= 0) return std::nullopt;
+    return DeviceGrid(m, p.deviceTransform().m11() / m.m11());
+  }
+
+  // Device pixel coordinates of an area position, and device pixels per area pixel.
+  double X(double x) const { return (m_.m11() * x + m_.dx()) * ratio_; }
+  double Y(double y) const { return (m_.m22() * y + m_.dy()) * ratio_; }
+  double ScaleX() const { return m_.m11() * ratio_; }
+  double ScaleY() const { return m_.m22() * ratio_; }
+
+  // Runs `paint` with the painter's coordinates in device pixels.
+  template <class Paint>
+  void InDevicePixels(QPainter& p, Paint paint) const {
+    p.save();
+    p.setWorldTransform(QTransform::fromScale(1 / ratio_, 1 / ratio_));
+    p.setRenderHint(QPainter::Antialiasing, false);
+    paint();
+    p.restore();
+  }
+
+ private:
+  DeviceGrid(const QTransform& m, double ratio) : m_(m), ratio_(ratio > 0 ? ratio : 1.0) {}
+  QTransform m_;
+  double ratio_;
+};
+
+// PaintStraight's band of area pixels, set on the device's pixels.
+bool PaintStraightOnDevice(QPainter& p, const DrawEntry& e, QRect inner, const DeviceGrid& g) {
+  if (e.width > 2) return false;
+  const int x1 = Pixel(e.px1), y1 = Pixel(e.py1), x2 = Pixel(e.px2), y2 = Pixel(e.py2);
+  const bool alongRow = y1 == y2;
+  if (!alongRow && x1 != x2) return false;
+  const int width = std::max(1, e.width);
+  const int from = alongRow ? x1 : y1;
+  const int to = alongRow ? x2 : y2;
+  // Area pixels [lo, hi) along the line: a 1-pixel line leaves out its last end, a 2-pixel one
+  // takes both; across it, `width` pixels from `band`.
+  const int lo = width == 1 && to < from ? to + 1 : std::min(from, to);
+  const int hi = width == 1 ? (to < from ? from + 1 : to) : std::max(from, to) + 1;
+  if (hi <= lo) return true;
+  const int band = (alongRow ? y1 : x1) - width / 2;
+  auto along = [&](double v) { return alongRow ? g.X(v) : g.Y(v); };
+  auto across = [&](double v) { return alongRow ? g.Y(v) : g.X(v); };
+
+  const int thickness = std::max(1, static_cast<int>(std::lround(width * (alongRow ? g.ScaleY() : g.ScaleX()))));
+  const int side = static_cast<int>(std::lround(across(band + width / 2.0) - thickness / 2.0));
+  int first = static_cast<int>(std::lround(along(lo)));
+  int last = std::max(first + 1, static_cast<int>(std::lround(along(hi)))) - 1;
+  // A dotted line inks every other device pixel, counted from its first end.
+  const int start = to < from ? last : first;
+  // Only the device pixels of the area are visited: a line may run far beyond it.
+  first = std::max(first, static_cast<int>(std::floor(along(0))) - 1);
+  last = std::min(last, static_cast<int>(std::ceil(along(alongRow ? inner.width() : inner.height()))));
+  if (last < first) return true;
+  const bool dotted = e.style == PenStyle::Dotted && width == 1;
+  const QColor colour = PaletteColor(e.colour);
+  g.InDevicePixels(p, [&] {
+    auto fill = [&](int a, int n) {
+      if (alongRow)
+        p.fillRect(a, side, n, thickness, colour);
+      else
+        p.fillRect(side, a, thickness, n, colour);
+    };
+    if (!dotted) {
+      fill(first, last - first + 1);
+      return;
+    }
+    for (int k = first; k <= last; ++k)
+      if ((k - start) % 2 == 0) fill(k, 1);
+  });
+  return true;
+}
+
+void PaintLine(QPainter& p, const DrawEntry& e, QRect inner, const std::optional<DeviceGrid>& grid) {
+  if (grid ? PaintStraightOnDevice(p, e, inner, *grid) : PaintStraight(p, e, inner)) return;
   p.setPen(MakePen(e));
   if (e.width <= 1) {
     p.setRenderHint(QPainter::Antialiasing, false);
@@ -126,6 +212,31 @@ void PaintPoint(QPainter& p, const DrawEntry& e) {
   }
 }
 
+// PaintPoint's dot on the device's pixels: those whose centres lie inside it, at least the one
+// under its centre.
+void PaintPointOnDevice(QPainter& p, const DrawEntry& e, const DeviceGrid& g) {
+  const int w = std::max(1, e.width);
+  const double cx = g.X(Pixel(e.px1) + (w % 2 ? 0.5 : 0.0));
+  const double cy = g.Y(Pixel(e.py1) + (w % 2 ? 0.5 : 0.0));
+  const double rx = w / 2.0 * g.ScaleX();
+  const double ry = w / 2.0 * g.ScaleY();
+  const QColor colour = PaletteColor(e.colour);
+  g.InDevicePixels(p, [&] {
+    bool any = false;
+    for (int row = static_cast<int>(std::floor(cy - ry)); row <= static_cast<int>(std::ceil(cy + ry)); ++row) {
+      const double dy = (row + 0.5 - cy) / ry;
+      if (dy * dy > 1) continue;
+      const double half = rx * std::sqrt(1 - dy * dy);
+      const int first = static_cast<int>(std::ceil(cx - half - 0.5));
+      const int last = static_cast<int>(std::floor(cx + half - 0.5));
+      if (last < first) continue;
+      p.fillRect(first, row, last - first + 1, 1, colour);
+      any = true;
+    }
+    if (!any) p.fillRect(static_cast<int>(std::floor(cx)), static_cast<int>(std::floor(cy)), 1, 1, colour);
+  });
+}
+
 void PaintCircle(QPainter& p, const DrawEntry& e) {
   p.setPen(MakePen(e));
   p.setBrush(Qt::NoBrush);
@@ -139,12 +250,25 @@ void PaintCircle(QPainter& p, const DrawEntry& e) {
   }
 }
 
-void PaintText(QPainter& p, const DrawEntry& e) {
-  const QFont font = MakeFont(e.font);
-  p.setFont(font);
+void PaintText(QPainter& p, const DrawEntry& e, const std::optional<DeviceGrid>& grid) {
+  QFont font = MakeFont(e.font);
   p.setPen(PaletteColor(e.colour));
   p.setRenderHint(QPainter::Antialiasing, true);
   p.setRenderHint(QPainter::TextAntialiasing, true);
+  if (grid) {
+    // On a scaled picture the text is set in the font's size on the device, so its glyphs are
+    // fitted to the device's pixels instead of scaled from the area's.
+    const double top = grid->Y(Pixel(e.py1));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * grid->ScaleY()))));
+    const QFontMetricsF metrics(font);
+    grid->InDevicePixels(p, [&] {
+      p.setRenderHint(QPainter::Antialiasing, true);
+      p.setFont(font);
+      p.drawText(QPointF(grid->X(Pixel(e.px1)), std::round(top + metrics.ascent())), QString::fromStdString(e.text));
+    });
+    return;
+  }
+  p.setFont(font);
   const QFontMetricsF metrics(font, p.device());
   p.drawText(QPointF(Pixel(e.px1), Pixel(e.py1) + metrics.ascent()), QString::fromStdString(e.text));
 }
@@ -156,12 +280,18 @@ void PaintDisplayList(QPainter& painter, const DrawingArea& area) {
   const QRect inner(0, 0, area.PixelWidth(), area.PixelHeight());
   painter.setClipRect(inner, Qt::IntersectClip);
   painter.fillRect(inner, Qt::white);
+  const std::optional<DeviceGrid> grid = DeviceGrid::Of(painter);
   for (const DrawEntry& e : area.List()) {
     switch (e.op) {
-      case DrawEntry::Op::Line: PaintLine(painter, e, inner); break;
-      case DrawEntry::Op::Point: PaintPoint(painter, e); break;
+      case DrawEntry::Op::Line: PaintLine(painter, e, inner, grid); break;
+      case DrawEntry::Op::Point:
+        if (grid)
+          PaintPointOnDevice(painter, e, *grid);
+        else
+          PaintPoint(painter, e);
+        break;
       case DrawEntry::Op::Circle: PaintCircle(painter, e); break;
-      case DrawEntry::Op::Text: PaintText(painter, e); break;
+      case DrawEntry::Op::Text: PaintText(painter, e, grid); break;
     }
   }
   painter.restore();

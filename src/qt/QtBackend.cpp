@@ -13,14 +13,12 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,6 +26,7 @@
 #include <QToolButton>
 
 #include "Fonts.h"
+#include "MessageBox.h"
 #include "Painting.h"
 #include "Pictures.h"
 #include "Widgets.h"
@@ -167,6 +166,7 @@ void QtBackend::Build(FormView& view) {
                                    [](const auto& c) { return c->kind == ControlKind::Menu; });
   if (hasMenu) {
     auto* main = new QMainWindow;
+    main->setMenuBar(new MenuBar(main));
     auto* client = new QWidget(main);
     main->setCentralWidget(client);
     // The window follows the fixed client area and the menu bar's height.
@@ -338,10 +338,7 @@ void QtBackend::FormShown(Form& form) {
   view->window->show();
   view->window->raise();
   view->window->activateWindow();
-  // Left to Qt, the focus would fall on the first button of the row, "Sair", where one stray
-  // Space would end the program.
-  if (const ControlView* cv = ControlOf(form.Name(), form.FocusOnShow()); cv && cv->widget)
-    cv->widget->setFocus(Qt::OtherFocusReason);
+  FocusShownWindow(form);
   shownActive_ = form.Name();
   shownClock_.start();
 }
@@ -378,8 +375,10 @@ void QtBackend::Sync(FormView& view) {
     view.window->setWindowTitle(Text(form.caption));
   }
   SyncWindowSize(view);
+  const Control* focused = FocusedControl(view);
   for (ControlView& cv : view.controls) SyncControl(view, cv);
   for (auto& [container, group] : view.groups) SyncOptionGroup(view, container);
+  KeepFocus(view, focused);
 }
 
 void QtBackend::SyncWindowSize(FormView& view) {
@@ -555,40 +554,13 @@ bool QtBackend::eventFilter(QObject* watched, QEvent* event) {
   }
 }
 
-// Keys as on the desktop the program comes from: Enter and keypad Enter press a focused command
-// button, as Space does; Up and Down in a range box work its spinner's arrows.
-bool QtBackend::KeyPressed(const std::string& form, const std::string& control, QObject& watched,
-                           const QKeyEvent& key) {
-  if (auto* button = qobject_cast<QAbstractButton*>(&watched)) {
-    if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter) return false;
-    if (!key.isAutoRepeat()) button->click();
-    return true;
-  }
-  if (key.key() != Qt::Key_Up && key.key() != Qt::Key_Down) return false;
-  const Form* f = app_.Loaded(form);
-  const std::string spinner = f ? f->SpinnerOf(control) : std::string();
-  if (spinner.empty()) return false;
-  if (key.key() == Qt::Key_Up)
-    app_.Up(form, spinner);
-  else
-    app_.Down(form, spinner);
-  return true;
-}
-
 void QtBackend::ShowMessage(const MessageRecord& rec) {
   QWidget* parent = nullptr;
   if (Form* active = app_.ActiveForm()) parent = Window(active->Name());
   if (parent && !parent->isVisible()) parent = nullptr;
   if (!parent) parent = QApplication::activeWindow();
 
-  QString text = Text(rec.text);
-  text.replace("\r\n", "\n");
-  text.replace('\r', '\n');
-  QMessageBox box(rec.icon == MsgIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon, Text(rec.title),
-                  text, QMessageBox::Ok, parent);
-  box.setTextFormat(Qt::PlainText);
-  box.setWindowModality(Qt::ApplicationModal);
-  box.exec();
+  ShowMessageBox(rec, parent);
 }
 
 void QtBackend::EndProgram() {

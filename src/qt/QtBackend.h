@@ -82,6 +82,12 @@ class QtBackend : public QObject, public Backend {
   void SyncWindowSize(FormView& view);
   void SyncControl(FormView& view, ControlView& cv);
   void SyncOptionGroup(FormView& view, const std::string& container);
+  // The keyboard (Keyboard.cpp).
+  void FocusShownWindow(const Form& form);
+  void GiveFocus(QWidget& widget);
+  const Control* FocusedControl(const FormView& view) const;
+  // After a refresh: the focus of a control that has become unusable goes where the form says.
+  void KeepFocus(FormView& view, const Control* focused);
   bool KeyPressed(const std::string& form, const std::string& control, QObject& watched, const QKeyEvent& key);
   FormView* ViewOf(const std::string& form) const;
   const ControlView* ControlOf(const std::string& form, const std::string& control) const;

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPaintEvent>
 #include <QResizeEvent>
+#include <QStyleOptionMenuItem>
 
 #include "Painting.h"
 #include "Pictures.h"
@@ -98,6 +99,12 @@ void FrameBox::paintEvent(QPaintEvent*) {
   p.fillRect(titleRect, palette().color(QPalette::Window));
   p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
   p.drawText(titleRect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title());
+}
+
+void MenuBar::initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const {
+  QMenuBar::initStyleOption(option, action);
+  // The bar holds the focus only while the keyboard moves in it.
+  if (hasFocus() && option->state.testFlag(QStyle::State_Selected)) option->state |= QStyle::State_Sunken;
 }
 
 SpinnerWidget::SpinnerWidget(QWidget* parent)

@@ -2,6 +2,7 @@
 // The widgets that Qt does not have as such: the drawing area, a picture control and the spinner.
 #include <cstdint>
 #include <QGroupBox>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QToolButton>
 #include <QWidget>
@@ -68,6 +69,19 @@ class FrameBox : public QGroupBox {
 
  protected:
   void paintEvent(QPaintEvent*) override;
+};
+
+// A menu bar that shows the entry the keyboard has reached (Alt, then the arrows) highlighted, as it
+// shows the one the mouse presses. Qt marks such an entry selected but not pressed, and the Fusion
+// style highlights an entry only when it is both: selected and pressed, or its menu open.
+class MenuBar : public QMenuBar {
+  Q_OBJECT
+
+ public:
+  explicit MenuBar(QWidget* parent) : QMenuBar(parent) {}
+
+ protected:
+  void initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const override;
 };
 
 // Two stacked arrow buttons; each reports its own click.

@@ -9,10 +9,15 @@ namespace vl {
 
 namespace {
 App* g_current = nullptr;
-Backend g_headless;
 }  // namespace
 
-App::App() : backend_(&g_headless), previous_(g_current) { g_current = this; }
+std::vector<MessageRecord> HeadlessBackend::TakeMessages() {
+  std::vector<MessageRecord> out;
+  out.swap(messages_);
+  return out;
+}
+
+App::App() : previous_(g_current) { g_current = this; }
 
 App::~App() {
   if (g_current == this) g_current = previous_;
@@ -23,7 +28,7 @@ App& App::Current() {
   return *g_current;
 }
 
-void App::SetBackend(Backend* backend) { backend_ = backend ? backend : &g_headless; }
+void App::SetBackend(Backend* backend) { backend_ = backend ? backend : &headless_; }
 
 void App::Register(const std::string& name, Factory factory) { factories_[name] = std::move(factory); }
 
@@ -122,17 +127,10 @@ std::vector<Form*> App::LoadedForms() {
 }
 
 int App::MsgBox(const std::string& text, MsgIcon icon, const std::string& title) {
-  MessageRecord rec{text, title.empty() ? std::string(kApplicationTitle) : title, icon};
-  messages_.push_back(rec);
+  const MessageRecord rec{text, title.empty() ? std::string(kApplicationTitle) : title, icon};
   backend_->Refresh();
   backend_->ShowMessage(rec);
   return 1;  // OK
-}
-
-std::vector<MessageRecord> App::TakeMessages() {
-  std::vector<MessageRecord> out;
-  out.swap(messages_);
-  return out;
 }
 
 void App::Collect() { discarded_.clear(); }
@@ -172,21 +170,16 @@ bool App::Click(const std::string& form, const std::string& control) {
   }
 }
 
-bool App::Up(const std::string& form, const std::string& control) {
-  Form* f = Loaded(form);
-  if (!f || ended_) return false;
-  Control& c = (*f)[control];
-  if (c.kind != ControlKind::Spinner || !Usable(c)) return false;
-  Dispatch([&] { f->Fire(control, Event::UpClick); });
-  return true;
-}
+bool App::Up(const std::string& form, const std::string& control) { return Step(form, control, Event::UpClick); }
 
-bool App::Down(const std::string& form, const std::string& control) {
+bool App::Down(const std::string& form, const std::string& control) { return Step(form, control, Event::DownClick); }
+
+bool App::Step(const std::string& form, const std::string& control, Event arrow) {
   Form* f = Loaded(form);
   if (!f || ended_) return false;
   Control& c = (*f)[control];
   if (c.kind != ControlKind::Spinner || !Usable(c)) return false;
-  Dispatch([&] { f->Fire(control, Event::DownClick); });
+  Dispatch([&] { f->Fire(control, arrow); });
   return true;
 }
 

@@ -37,6 +37,18 @@ class Backend {
   virtual bool ChoosesNextActiveWindow() const { return true; }
 };
 
+// The window system without a screen (tests, the scripted driver). Its message boxes close at once
+// with OK, so it keeps them, in order, for whoever drives it to read; a screen's back end keeps none.
+class HeadlessBackend : public Backend {
+ public:
+  void ShowMessage(const MessageRecord& rec) override { messages_.push_back(rec); }
+  const std::vector<MessageRecord>& Messages() const { return messages_; }
+  std::vector<MessageRecord> TakeMessages();
+
+ private:
+  std::vector<MessageRecord> messages_;
+};
+
 class App {
  public:
   using Factory = std::function<std::unique_ptr<Form>()>;
@@ -70,8 +82,9 @@ class App {
   std::vector<Form*> LoadedForms();
 
   int MsgBox(const std::string& text, MsgIcon icon = MsgIcon::None, const std::string& title = {});
-  std::vector<MessageRecord> TakeMessages();
-  const std::vector<MessageRecord>& Messages() const { return messages_; }
+  // The boxes shown while no screen was attached, as the headless back end keeps them.
+  std::vector<MessageRecord> TakeMessages() { return headless_.TakeMessages(); }
+  const std::vector<MessageRecord>& Messages() const { return headless_.Messages(); }
 
   // What a user does. Each runs the handlers it triggers; a fault that escapes a handler is shown
   // in a message box instead of stopping the program. They return false when the control does not
@@ -90,15 +103,17 @@ class App {
  private:
   void ActivateNext();
   void Collect();
+  // One press of a spinner's arrow.
+  bool Step(const std::string& form, const std::string& control, Event arrow);
 
-  Backend* backend_ = nullptr;
+  HeadlessBackend headless_;
+  Backend* backend_ = &headless_;
   App* previous_ = nullptr;
   std::map<std::string, Factory> factories_;
   std::map<std::string, std::unique_ptr<Form>> forms_;
   std::vector<std::unique_ptr<Form>> discarded_;  // unloaded while one of their handlers runs
   std::vector<std::string> activationOrder_;      // most recent last
   std::string active_;
-  std::vector<MessageRecord> messages_;
   int dispatchDepth_ = 0;
   bool ended_ = false;
 };

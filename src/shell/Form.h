@@ -56,6 +56,9 @@ class Form {
   // The control that takes the keyboard focus when the window is shown; empty leaves the choice
   // to the window system.
   virtual std::string FocusOnShow() const { return {}; }
+  // The control that takes the focus from `control`, which has it, when a handler disables or hides
+  // it; empty leaves the choice to the window system (the next control in tab order).
+  virtual std::string FocusInsteadOf(const std::string& /*control*/) const { return {}; }
   // The spinner whose arrows the Up and Down keys work in a text box; empty for none.
   virtual std::string SpinnerOf(const std::string& /*textBox*/) const { return {}; }
 

@@ -17,6 +17,21 @@ constexpr int kButtonWidth = 1215;
 constexpr int kButtonHeight = 435;
 const Font kCounterFont{"MS Sans Serif", 9.75, true};
 
+// The keyboard in a viewer stays on the arrows: a Space or Return meant for paging must never reach
+// "Fechar" and close the viewer. Shown, a viewer has the focus on the next-page arrow, or on the
+// other one when that cannot be pressed (shown again at its last page); an arrow that has the focus
+// and is disabled or hidden hands it to the other arrow.
+std::string OtherArrow(const std::string& arrow) {
+  if (arrow == "SetaD") return "SetaE";
+  if (arrow == "SetaE") return "SetaD";
+  return {};
+}
+
+std::string ArrowOnShow(const Form& viewer) {
+  const Control& next = viewer["SetaD"];
+  return next.enabled && next.visible ? "SetaD" : "SetaE";
+}
+
 }  // namespace
 
 const HelpViewerConfig& Form10Config() {
@@ -121,6 +136,8 @@ void PagedHelpViewer::SetaE_Click() {
 // "Fechar" only hides: the page on view is still there at the next opening.
 void PagedHelpViewer::Command1_Click() { App::Current().Hide(Name()); }
 void PagedHelpViewer::CloseBox() { Command1_Click(); }
+std::string PagedHelpViewer::FocusOnShow() const { return ArrowOnShow(*this); }
+std::string PagedHelpViewer::FocusInsteadOf(const std::string& control) const { return OtherArrow(control); }
 
 std::vector<std::pair<std::string, FieldValue>> PagedHelpViewer::Fields() const {
   return {{"CurrentPage", CurrentPage}};
@@ -168,5 +185,7 @@ void Form12::SetaE_Click() {
 
 void Form12::Command1_Click() { App::Current().Hide(Name()); }
 void Form12::CloseBox() { Command1_Click(); }
+std::string Form12::FocusOnShow() const { return ArrowOnShow(*this); }
+std::string Form12::FocusInsteadOf(const std::string& control) const { return OtherArrow(control); }
 
 }  // namespace vl

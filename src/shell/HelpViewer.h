@@ -27,6 +27,8 @@ class PagedHelpViewer : public Form {
   void SetaD_Click();
   void SetaE_Click();
   void Command1_Click();
+  std::string FocusOnShow() const override;
+  std::string FocusInsteadOf(const std::string& control) const override;
 
   int PageCount() const { return config_.pages; }
   std::vector<std::pair<std::string, FieldValue>> Fields() const override;
@@ -47,6 +49,8 @@ class Form12 : public Form {
   void SetaD_Click();
   void SetaE_Click();
   void Command1_Click();
+  std::string FocusOnShow() const override;
+  std::string FocusInsteadOf(const std::string& control) const override;
 };
 
 const HelpViewerConfig& Form10Config();

@@ -180,6 +180,102 @@ TEST(PaintDisplayList, ScaledDownListKeepsItsThinGuides) {
   EXPECT_GE(rows, 76 / 2);
 }
 
+// A list painted scaled down, as a picture made of a drawing, at one and two device pixels per
+// pixel: lines along a row or a column and dots land on whole device pixels, in full colour, as wide
+// as the pen comes out on the device and at least one pixel; a dotted one inks every other pixel.
+TEST(PaintDisplayList, ScaledDownListSetsStraightLinesAndDotsOnWholeDevicePixels) {
+  DrawingArea a = Area(300, 300);
+  a.drawWidth = 2;
+  a.Line(0, 150, 300, 150);  // an axis
+  a.drawWidth = 1;
+  a.Line(60, 20, 60, 280);
+  a.drawStyle = vl::PenStyle::Dotted;
+  a.Line(240, 20, 240, 280);
+  a.drawStyle = vl::PenStyle::Solid;
+  a.foreColor = 9;
+  a.drawWidth = 13;
+  a.PSet(150, 60);  // a dot
+  for (const double ratio : {1.0, 2.0}) {
+    SCOPED_TRACE(ratio);
+    const int side = static_cast<int>(100 * ratio);
+    QImage img(side, side, QImage::Format_RGB32);
+    img.setDevicePixelRatio(ratio);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(1 / 3.0, 1 / 3.0);
+    vl::qt::PaintDisplayList(p, a);
+    p.end();
+    const double s = ratio / 3;  // device pixels per area pixel
+    // Every pixel is white, black or the dot's blue: nothing half-covered.
+    for (int y = 0; y < side; ++y)
+      for (int x = 0; x < side; ++x)
+        ASSERT_TRUE(White(img, x, y) || Is(img, x, y, 0) || Is(img, x, y, 0x0000FF)) << x << "," << y;
+    // The axis: as many whole rows as 2 pixels come to, all along.
+    const Ink axis = InkOf(img, QRect(side / 3, static_cast<int>(140 * s), side / 3, static_cast<int>(20 * s)));
+    EXPECT_EQ(axis.box.height(), std::max(1L, std::lround(2 * s)));
+    EXPECT_EQ(axis.count, axis.box.width() * axis.box.height());
+    // The thin line: one whole column; the dotted one: every other pixel of its column.
+    const int middle = static_cast<int>(100 * s);
+    EXPECT_EQ(InkOf(img, QRect(0, middle, static_cast<int>(120 * s), 1)).count, 1);
+    const Ink dotted = InkOf(img, QRect(static_cast<int>(200 * s), static_cast<int>(30 * s), static_cast<int>(80 * s),
+                                        static_cast<int>(100 * s)));  // above the axis
+    EXPECT_EQ(dotted.box.width(), 1);
+    EXPECT_NEAR(dotted.count, dotted.box.height() / 2.0, 1);
+    // The dot: a disc as wide as 13 pixels come to on the device.
+    const Ink dot = InkOf(img, QRect(static_cast<int>(130 * s), static_cast<int>(40 * s), static_cast<int>(40 * s),
+                                     static_cast<int>(40 * s)));
+    EXPECT_NEAR(dot.box.width(), 13 * s, 1);
+    EXPECT_NEAR(dot.box.height(), 13 * s, 1);
+    EXPECT_NEAR(dot.count, 3.14159 * (13 * s / 2) * (13 * s / 2), 0.2 * dot.count);
+  }
+}
+
+// The main window's pictures at twice the density: each axis is solid rows of black, with no
+// grey row beside it that would show a half-covered pixel.
+TEST(PaintMainPictures, AxesAreSolidAtEveryDensity) {
+  vl::App app;
+  vl::RegisterAllForms(app);
+  app.Show("Form11");
+  for (const char* name : {"Image1", "Image2", "Image3", "Image4"}) {
+    const vl::Control& picture = (*app.Loaded("Form11"))[name];
+    ASSERT_TRUE(picture.drawing) << name;
+    const DrawingArea& area = *picture.drawing;
+    for (const double ratio : {1.0, 2.0}) {
+      SCOPED_TRACE(std::string(name) + " at " + std::to_string(ratio));
+      const QSize size(picture.width / 15, picture.height / 15);
+      QImage img(size * ratio, QImage::Format_RGB32);
+      img.setDevicePixelRatio(ratio);
+      img.fill(Qt::white);
+      QPainter p(&img);
+      p.setRenderHint(QPainter::Antialiasing);
+      p.scale(static_cast<double>(size.width()) / area.PixelWidth(),
+              static_cast<double>(size.height()) / area.PixelHeight());
+      vl::qt::PaintDisplayList(p, area);
+      p.end();
+      // Rows (and, transposed, columns) black for most of their length are the axis; beside it
+      // hardly a pixel may be grey.
+      for (const bool rows : {true, false}) {
+        const QImage view = rows ? img : img.transformed(QTransform(0, 1, 1, 0, 0, 0));
+        auto share = [&](int line, auto test) {
+          int n = 0;
+          for (int x = 0; x < view.width(); ++x) n += test(QColor(view.pixel(x, line)));
+          return static_cast<double>(n) / view.width();
+        };
+        auto black = [](QColor c) { return c.lightness() == 0; };
+        auto grey = [](QColor c) { return c.saturation() == 0 && c.lightness() > 0 && c.lightness() < 255; };
+        std::vector<int> axis;
+        for (int y = 0; y < view.height(); ++y)
+          if (share(y, black) > 0.6) axis.push_back(y);
+        ASSERT_FALSE(axis.empty());
+        EXPECT_EQ(axis.back() - axis.front() + 1, static_cast<int>(axis.size()));
+        EXPECT_LT(share(axis.front() - 1, grey), 0.1);
+        EXPECT_LT(share(axis.back() + 1, grey), 0.1);
+      }
+    }
+  }
+}
+
 // The plane of a topic window, painted. Along the axes every pixel is black or white: each axis is
 // two whole rows (columns) of black, and each tick four pixels that reach one pixel beyond the axis
 // on either side.

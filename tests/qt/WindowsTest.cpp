@@ -6,6 +6,8 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -14,12 +16,14 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
 
 #include "AllForms.h"
 #include "App.h"
+#include "HelpViewer.h"
 #include "QtBackend.h"
 #include "Widgets.h"
 
@@ -104,6 +108,26 @@ void AnswerNextBox(std::function<void(QMessageBox&)> inspect) {
   });
   timer->start(10);
 }
+
+// Answers every modal message box while it lives: lets `inspect` look at it, counts it, presses OK.
+class BoxAnswerer {
+ public:
+  explicit BoxAnswerer(std::function<void(QMessageBox&)> inspect = {}) : inspect_(std::move(inspect)) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      ++count;
+      if (inspect_) inspect_(*box);
+      box->button(QMessageBox::Ok)->click();
+    });
+    timer_.start(1);
+  }
+  int count = 0;
+
+ private:
+  std::function<void(QMessageBox&)> inspect_;
+  QTimer timer_;
+};
 
 class QtWindows : public testing::Test {
  protected:
@@ -333,22 +357,21 @@ TEST_F(QtWindows, Lines3RangeMessageComesOncePerDrawing) {
   Settle();
   QWidget* window = backend.Window("Form5");
   ASSERT_NE(window, nullptr);
-  app.TakeMessages();
   app.SetText("Form5", "Xmin", "-30");
   app.SetText("Form5", "Xmax", "30");
 
-  int boxes = 0;
-  AnswerNextBox([&](QMessageBox& box) {
-    ++boxes;
+  BoxAnswerer boxes([](QMessageBox& box) {
     EXPECT_EQ(box.windowTitle(), "Vantre lomira");
     EXPECT_EQ(box.icon(), QMessageBox::Information);
+    EXPECT_EQ(box.text(),
+              "Não se graduam os eixos nem se desenha a grelha porque os valores e linhas ficavam sobrepostos.");
   });
   // Coming back from another window draws the plane for the new range.
   app.Show("A");
   Settle();
   window->activateWindow();
   Settle();
-  EXPECT_EQ(boxes, 1);
+  EXPECT_EQ(boxes.count, 1);
   // The box is gone, the window is active again: no further drawing and no further box.
   window->activateWindow();
   for (int i = 0; i < 20; ++i) {
@@ -356,10 +379,7 @@ TEST_F(QtWindows, Lines3RangeMessageComesOncePerDrawing) {
     QTest::qWait(5);
   }
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  const auto messages = app.TakeMessages();
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].text,
-            "Não se graduam os eixos nem se desenha a grelha porque os valores e linhas ficavam sobrepostos.");
+  EXPECT_EQ(boxes.count, 1);
   EXPECT_EQ(P("A").activations, 1);
 }
 
@@ -487,6 +507,192 @@ TEST_F(QtWindows, EnterPressesAFocusedButtonAndArrowsStepARangeBox) {
   Get<QAbstractButton>("Form1", "Command17")->setFocus();  // "Fechar", a picture button
   QTest::keyClick(window, Qt::Key_Return);
   EXPECT_FALSE(app.Loaded("Form1")->visible);
+}
+
+}  // namespace
+
+namespace {
+
+// The real program keeps no record of the boxes it has shown: box after box, nothing grows. (Qt's
+// own allocations wander by a few kilobytes; a record of every box would add over 100 bytes a box.)
+TEST_F(QtWindows, ManyMessageBoxesLeaveNothingGrowing) {
+  app.Show("Form1");
+  Settle();
+  app.SetText("Form1", "Abcissa1", "1/0");
+  BoxAnswerer answerer;
+  auto* solve = Get<QAbstractButton>("Form1", "Resolver1");
+  auto boxes = [&](int n) {
+    for (int i = 0; i < n; ++i) {
+      solve->click();
+      Settle();
+    }
+  };
+  boxes(500);  // caches filled once
+  ASSERT_EQ(answerer.count, 500) << "every click shows the \"Erro:\" box";
+  const auto widgets = QApplication::allWidgets().size();
+  const std::size_t heap = mallinfo2().uordblks;
+  constexpr int kBoxes = 1000;
+  boxes(kBoxes);
+  EXPECT_EQ(answerer.count, 500 + kBoxes);
+  EXPECT_TRUE(app.Messages().empty());
+  EXPECT_EQ(QApplication::allWidgets().size(), widgets);
+  const double growth = (static_cast<double>(mallinfo2().uordblks) - static_cast<double>(heap)) / kBoxes;
+  EXPECT_LT(growth, 32) << "bytes a box";
+}
+
+}  // namespace
+
+namespace {
+
+struct Viewer {
+  const char *menu, *form;
+};
+const Viewer kViewers[] = {
+    {"Instruções", "Form10"}, {"Sintaxe", "Form13"}, {"FunçõesDefinidas", "Form14"}, {"Índice", "Form12"}};
+
+// A help viewer opened from the menu has the focus on its next-page arrow, and shows it: the first
+// Return turns the page instead of closing the viewer.
+TEST_F(QtWindows, AHelpViewerShownHasTheFocusOnItsNextPageArrow) {
+  app.Show("Form11");
+  Settle();
+  for (const Viewer& v : kViewers) {
+    SCOPED_TRACE(v.form);
+    backend.MenuAction("Form11", v.menu)->trigger();
+    Settle();
+    QWidget* window = backend.Window(v.form);
+    ASSERT_NE(window, nullptr);
+    auto* next = Get<QAbstractButton>(v.form, "SetaD");
+    auto* close = Get<QAbstractButton>(v.form, "Command1");
+    EXPECT_EQ(window->focusWidget(), next);
+    // The focus is seen: the arrow looks otherwise once the focus has gone.
+    const QImage withFocus = next->grab().toImage();
+    close->setFocus();
+    EXPECT_NE(next->grab().toImage(), withFocus);
+    next->setFocus();
+
+    QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(app.Loaded(v.form)->Find("SetaE")->visible);
+    EXPECT_TRUE(app.Loaded(v.form)->Find("SetaE")->enabled);
+    close->click();
+    Settle();
+    ASSERT_FALSE(window->isVisible());
+  }
+}
+
+// Space after Space on the arrow that has the focus pages a viewer to its end and back: the arrow
+// disabled or hidden under the focus hands it to the other arrow, never to "Fechar".
+TEST_F(QtWindows, PagingAViewerToItsEndAndBackByKeyboardKeepsTheFocusOnAnArrow) {
+  app.Show("Form11");
+  Settle();
+  for (const Viewer& v : kViewers) {
+    SCOPED_TRACE(v.form);
+    backend.MenuAction("Form11", v.menu)->trigger();
+    Settle();
+    QWidget* window = backend.Window(v.form);
+    ASSERT_NE(window, nullptr);
+    Form& form = *app.Loaded(v.form);
+    const bool index = std::string(v.form) == "Form12";
+    const int pages = index ? 2 : dynamic_cast<PagedHelpViewer&>(form).PageCount();
+    auto page = [&] { return index ? (form["Image2"].visible ? 2 : 1) : std::stoi(form["Label2"].text); };
+    auto* next = Get<QAbstractButton>(v.form, "SetaD");
+    auto* previous = Get<QAbstractButton>(v.form, "SetaE");
+    for (int k = 2; k <= pages; ++k) {
+      QTest::keyClick(window->windowHandle(), Qt::Key_Space);
+      ASSERT_EQ(page(), k);
+    }
+    EXPECT_EQ(window->focusWidget(), previous);
+    for (int k = pages - 1; k >= 1; --k) {
+      QTest::keyClick(window->windowHandle(), Qt::Key_Space);
+      ASSERT_TRUE(window->isVisible());
+      ASSERT_EQ(page(), k);
+    }
+    EXPECT_EQ(window->focusWidget(), next);
+    QTest::keyClick(window->windowHandle(), Qt::Key_Space);
+    EXPECT_EQ(page(), 2);
+    EXPECT_TRUE(window->isVisible());
+    Get<QAbstractButton>(v.form, "Command1")->click();
+    Settle();
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A message box is at least as wide as its title needs in a title bar (the text in the bold title
+// font, the window's icon and three buttons as wide as the bar is high), so no window manager cuts
+// the title short; and it is only wider: text, icon and button stand where Qt puts them.
+TEST_F(QtWindows, AMessageBoxIsAtLeastAsWideAsItsTitleNeeds) {
+  app.Show("A");
+  app.Show("Form1");
+  Settle();
+  QFont titleFont = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+  titleFont.setBold(true);
+  BoxAnswerer answerer([&](QMessageBox& box) {
+    const int bar = box.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    EXPECT_GE(box.width(), QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()) + 4 * bar)
+        << box.windowTitle().toStdString();
+    QMessageBox plain(box.icon(), box.windowTitle(), box.text(), QMessageBox::Ok);
+    plain.setTextFormat(Qt::PlainText);
+    plain.show();
+    EXPECT_EQ(box.height(), plain.height());
+    for (const char* part : {"qt_msgbox_label", "qt_msgboxex_icon_label", "qt_msgbox_buttonbox"})
+      EXPECT_EQ(box.findChild<QWidget*>(part)->pos(), plain.findChild<QWidget*>(part)->pos()) << part;
+    plain.hide();
+  });
+
+  app.SetText("Form1", "Abcissa1", "1/0");
+  Get<QAbstractButton>("Form1", "Resolver1")->click();
+  Settle();
+  ASSERT_EQ(answerer.count, 1);
+  app.SetText("Form1", "Abcissa1", "abc");
+  Get<QAbstractButton>("Form1", "Resolver1")->click();
+  Settle();
+  ASSERT_EQ(answerer.count, 2);
+  Get<QAbstractButton>("A", "Say")->click();  // with an icon
+  Settle();
+  EXPECT_EQ(answerer.count, 3);
+}
+
+}  // namespace
+
+namespace {
+
+// Alt, then Right: the entry of the menu bar the keyboard has reached is highlighted, as the one
+// the mouse presses is, and Return opens its window.
+TEST_F(QtWindows, TheMenuBarHighlightsTheEntryTheKeyboardHasReached) {
+  app.Show("Form11");
+  Settle();
+  auto* main = qobject_cast<QMainWindow*>(backend.Window("Form11"));
+  ASSERT_NE(main, nullptr);
+  QMenuBar* bar = main->menuBar();
+  const auto actions = bar->actions();
+  // The share of an entry's pixels in the highlight colour.
+  auto highlighted = [&](int entry) {
+    const QImage image = bar->grab().toImage();
+    const QRect r = bar->actionGeometry(actions[entry]);
+    const QColor highlight = bar->palette().color(QPalette::Highlight);
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+      for (int x = r.left(); x <= r.right(); ++x) n += image.pixelColor(x, y) == highlight;
+    return static_cast<double>(n) / (r.width() * r.height());
+  };
+  for (int entry = 0; entry < 3; ++entry) EXPECT_LT(highlighted(entry), 0.05) << entry;
+
+  QTest::keyClick(main->windowHandle(), Qt::Key_Alt);
+  ASSERT_EQ(bar->activeAction(), actions[0]);
+  EXPECT_GT(highlighted(0), 0.5);
+  QTest::keyClick(main->windowHandle(), Qt::Key_Right);
+  ASSERT_EQ(bar->activeAction(), actions[1]);
+  EXPECT_GT(highlighted(1), 0.5);
+  EXPECT_LT(highlighted(0), 0.05);
+  EXPECT_LT(highlighted(2), 0.05);
+
+  QTest::keyClick(main->windowHandle(), Qt::Key_Return);
+  Settle();
+  EXPECT_TRUE(app.Loaded("Form1") && app.Loaded("Form1")->visible);
+  EXPECT_LT(highlighted(1), 0.05);  // the keyboard has left the bar
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Paging in the help viewers.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "AllForms.h"
 #include "App.h"
 #include "HelpViewer.h"
@@ -109,6 +111,52 @@ TEST_F(HelpViewers, TheIndexShowsOneArrowAtOneSpot) {
   EXPECT_TRUE(v["Image1"].visible);
   EXPECT_TRUE(v["SetaD"].visible);
   EXPECT_FALSE(v["SetaE"].visible);
+}
+
+// The keyboard in a viewer as the window system plays it: the focus starts where the viewer says,
+// Space presses the control that has it, and a control disabled or hidden under the focus hands it
+// on where the viewer says. Space after Space pages to the end and back and never reaches "Fechar".
+TEST_F(HelpViewers, SpaceAfterSpacePagesToTheEndAndBackOnTheArrows) {
+  for (auto [item, form, n] : {std::tuple{"Instruções", "Form10", 5}, std::tuple{"Sintaxe", "Form13", 4},
+                               std::tuple{"FunçõesDefinidas", "Form14", 23}, std::tuple{"Índice", "Form12", 2}}) {
+    SCOPED_TRACE(form);
+    Form& v = Open(item, form);
+    auto page = [&v, form = std::string(form)] {
+      return form == "Form12" ? (v["Image2"].visible ? 2 : 1) : std::stoi(v["Label2"].text);
+    };
+    std::string focus = v.FocusOnShow();
+    EXPECT_EQ(focus, "SetaD");
+    std::vector<int> pages, expected;
+    for (int k = 2; k <= n; ++k) expected.push_back(k);
+    for (int k = n - 1; k >= 1; --k) expected.push_back(k);
+    for (std::size_t press = 0; press < expected.size(); ++press) {
+      ASSERT_TRUE(app.Click(form, focus)) << "press " << press << " on " << focus;
+      pages.push_back(page());
+      const Control& pressed = v[focus];
+      if (!pressed.enabled || !pressed.visible) focus = v.FocusInsteadOf(focus);
+      ASSERT_TRUE(focus == "SetaD" || focus == "SetaE") << focus;
+    }
+    EXPECT_EQ(pages, expected);
+    EXPECT_EQ(focus, "SetaD");
+    EXPECT_TRUE(v.visible);
+    EXPECT_EQ(v.FocusInsteadOf("Command1"), "");
+  }
+}
+
+// A viewer shown again where its next-page arrow cannot be pressed starts on the other arrow.
+TEST_F(HelpViewers, AViewerShownAgainAtItsLastPageStartsOnTheOtherArrow) {
+  Form& v = Open("Sintaxe", "Form13");
+  for (int k = 2; k <= 4; ++k) app.Click("Form13", "SetaD");
+  app.Click("Form13", "Command1");
+  EXPECT_EQ(Open("Sintaxe", "Form13").FocusOnShow(), "SetaE");
+  app.Click("Form13", "SetaE");
+  EXPECT_EQ(v.FocusOnShow(), "SetaD");
+
+  Form& index = Open("Índice", "Form12");
+  app.Click("Form12", "SetaD");
+  app.Click("Form12", "Command1");
+  EXPECT_EQ(Open("Índice", "Form12").FocusOnShow(), "SetaE");
+  EXPECT_EQ(&index, app.Loaded("Form12"));
 }
 
 }  // namespace
