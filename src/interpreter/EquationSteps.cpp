@@ -187,8 +187,8 @@ void clsEquation::ParseEquation() {
   Tokenizer reader(Tokens, TokenChars);
   for (const char c : ExpressionText) reader.Read(c);
   reader.Flush();
-  Tokens = reader.tokens;
-  TokenChars = reader.chars;
+  Tokens.size = reader.tokens.size;  // the sizes alone, as Walk::Finish does
+  TokenChars.size = reader.chars.size;
   IsParsed = true;
 
   // Unbalanced: remembered, and raised by every Solve until the text changes.
@@ -330,9 +330,11 @@ class clsEquation::Walk {
   // The register of what is left: the first filled slot.
   int Result() { return Value(expr::NextNonNullIndex(0, slots)); }
 
+  // Only the sizes changed: the arrays are the object's own. A size is put back on its own, as
+  // a whole array copied just after a size was stored would wait for that store to land.
   void Finish() {
-    eq.Steps = steps;
-    eq.Registers = registers;
+    eq.Steps.size = steps.size;
+    eq.Registers.size = registers.size;
     if (slots.capacity() > 65536) std::vector<Slot>().swap(slots);  // a long text's list goes
   }
 
