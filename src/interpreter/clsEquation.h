@@ -16,6 +16,28 @@
 
 namespace vl {
 
+namespace expr {
+
+struct Step;
+struct Token;
+
+// An array in clsEquation's block, with room for a bound known before the text is read.
+template <class T>
+struct Array {
+  T* data = nullptr;
+  int size = 0;
+  int capacity = 0;
+  T& operator[](int i) const { return data[i]; }
+  void push(const T& v) {
+    assert(size < capacity);
+    data[size++] = v;
+  }
+  T* begin() const { return data; }
+  T* end() const { return data + size; }
+};
+
+}  // namespace expr
+
 class clsEquation {
  public:
   clsEquation();
@@ -53,57 +75,15 @@ class clsEquation {
     bool set;
     int reg;  // the register the text reads it from; -1 when the text does not read it
   };
-  // A token: its text in TokenChars, its kind and its priority.
-  struct Token {
-    int start, length, priority;
-    Kind kind;
-  };
-  // One step of the walk: dst = a op b on registers, a function, a check that a variable has a
-  // value (at its first read), a random draw, or a failure the walk found in the text itself.
-  // clang-format off
-  enum class Op : unsigned char {
-    Neg, Add, Sub, Mul, Div, Pow, IntDiv, IntMod, Call, Check, Rnd,
-    FailInvalid, FailOverflow, FailEmptyArgument, FailUndefinedFunction,
-  };
-  // clang-format on
-  struct Step {
-    Op op;
-    unsigned char function;  // Call: index into the function table
-    std::int32_t dst, a, b;  // registers; Check: a is the variable; Fail*: a is the token
-  };
-  // A slot of the walk: nothing, a token not taken yet, or the register of a value. Filled
-  // slots form a doubly linked list.
-  struct Slot {
-    enum State : unsigned char { kEmpty, kToken, kValue };
-    State state;
-    int token;  // kToken: the 1-based position of the token it holds
-    int reg;    // kValue
-    int next, prev;
-  };
-
-  // An array in Block, with room for a bound known before the text is read.
-  template <class T>
-  struct Array {
-    T* data = nullptr;
-    int size = 0;
-    int capacity = 0;
-    T& operator[](int i) const { return data[i]; }
-    void push(const T& v) {
-      assert(size < capacity);
-      data[size++] = v;
-    }
-    T* begin() const { return data; }
-    T* end() const { return data + size; }
-  };
+  // Compile's walk over the slots, in EquationSteps.cpp.
+  class Walk;
 
   void Reserve(std::size_t length);
   std::string_view TokenText(int position) const;
-  static int NextNonNullIndex(int start, const std::vector<Slot>& slots);
-  static int PrevNonNullIndex(int start, const std::vector<Slot>& slots);
   void ParseEquation();
+  void SortEvalOrder(int top);
   void Compile();
   void Run();
-  double Apply(int function, double x, double y) const;
   int FindVariable(const std::string& name) const;
   int BindVariable(std::string_view name);
   void AddVariable(std::string lowerName, double value, bool set);
@@ -117,11 +97,11 @@ class clsEquation {
   // The parse and its steps share one block, so reading a text costs one allocation.
   std::unique_ptr<std::byte[]> Block;
   std::size_t BlockSize;
-  Array<double> Registers;  // constants filled when compiling, the rest by Solve
-  Array<Step> Steps;
-  Array<Token> Tokens;
-  Array<int> EvalOrder;
-  Array<char> TokenChars;
+  expr::Array<double> Registers;  // constants filled when compiling, the rest by Solve
+  expr::Array<expr::Step> Steps;
+  expr::Array<expr::Token> Tokens;
+  expr::Array<int> EvalOrder;
+  expr::Array<char> TokenChars;
 
   bool ParseFailed;                             // unbalanced parentheses: every Solve raises 1100
   int ResultRegister;                           // -1: no value to hand out (nothing read, or a failure first)
