@@ -40,6 +40,22 @@ QPen MakePen(const DrawEntry& e) {
   return pen;
 }
 
+// A line 1 or 2 pixels wide along a row or a column of the area: its ends along it and the row
+// (or column) it runs on, in whole area pixels.
+struct StraightLine {
+  bool alongRow;
+  int width;
+  int from, to;
+  int at;
+};
+std::optional<StraightLine> Straight(const DrawEntry& e) {
+  if (e.width > 2) return std::nullopt;
+  const int x1 = Pixel(e.px1), y1 = Pixel(e.py1), x2 = Pixel(e.px2), y2 = Pixel(e.py2);
+  const bool alongRow = y1 == y2;
+  if (!alongRow && x1 != x2) return std::nullopt;
+  return StraightLine{alongRow, std::max(1, e.width), alongRow ? x1 : y1, alongRow ? x2 : y2, alongRow ? y1 : x1};
+}
+
 // A line 1 or 2 pixels wide along a row or a column covers whole pixels, as on the drawing area
 // the windows were made for: 1 pixel wide, from its first end up to its last, not included; 2
 // pixels wide, both ends included, on the line's own row and the one above it (its own column and
@@ -49,16 +65,15 @@ QPen MakePen(const DrawEntry& e) {
 // picture made of a drawing), where whole pixels of the area are no pixels of the screen (see
 // DeviceGrid).
 bool PaintStraight(QPainter& p, const DrawEntry& e, QRect inner) {
-  if (e.width > 2 || p.worldTransform().type() > QTransform::TxTranslate) return false;
-  const int x1 = Pixel(e.px1), y1 = Pixel(e.py1), x2 = Pixel(e.px2), y2 = Pixel(e.py2);
-  const bool alongRow = y1 == y2;
-  if (!alongRow && x1 != x2) return false;
-  const int width = std::max(1, e.width);
-  const int from = alongRow ? x1 : y1;
-  const int to = alongRow ? x2 : y2;
+  if (p.worldTransform().type() > QTransform::TxTranslate) return false;
+  const std::optional<StraightLine> line = Straight(e);
+  if (!line) return false;
+  // Plain copies: lambdas below capture them, which clang 14 does not allow of structured bindings.
+  const bool alongRow = line->alongRow;
+  const int width = line->width, from = line->from, to = line->to, at = line->at;
   const int step = to >= from ? 1 : -1;
   const int pixels = std::abs(to - from) + (width == 1 ? 0 : 1);
-  const int across = (alongRow ? y1 : x1) - width / 2;
+  const int across = at - width / 2;
   const int room = alongRow ? inner.width() : inner.height();
   const bool dotted = e.style == PenStyle::Dotted && width == 1;
   const QColor colour = PaletteColor(e.colour);
@@ -128,19 +143,17 @@ class DeviceGrid {
 
 // PaintStraight's band of area pixels, set on the device's pixels.
 bool PaintStraightOnDevice(QPainter& p, const DrawEntry& e, QRect inner, const DeviceGrid& g) {
-  if (e.width > 2) return false;
-  const int x1 = Pixel(e.px1), y1 = Pixel(e.py1), x2 = Pixel(e.px2), y2 = Pixel(e.py2);
-  const bool alongRow = y1 == y2;
-  if (!alongRow && x1 != x2) return false;
-  const int width = std::max(1, e.width);
-  const int from = alongRow ? x1 : y1;
-  const int to = alongRow ? x2 : y2;
+  const std::optional<StraightLine> line = Straight(e);
+  if (!line) return false;
+  // Plain copies: lambdas below capture them, which clang 14 does not allow of structured bindings.
+  const bool alongRow = line->alongRow;
+  const int width = line->width, from = line->from, to = line->to, at = line->at;
   // Area pixels [lo, hi) along the line: a 1-pixel line leaves out its last end, a 2-pixel one
   // takes both; across it, `width` pixels from `band`.
   const int lo = width == 1 && to < from ? to + 1 : std::min(from, to);
   const int hi = width == 1 ? (to < from ? from + 1 : to) : std::max(from, to) + 1;
   if (hi <= lo) return true;
-  const int band = (alongRow ? y1 : x1) - width / 2;
+  const int band = at - width / 2;
   auto along = [&](double v) { return alongRow ? g.X(v) : g.Y(v); };
   auto across = [&](double v) { return alongRow ? g.Y(v) : g.X(v); };
 
