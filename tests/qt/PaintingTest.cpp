@@ -54,6 +54,21 @@ DrawingArea Area(int w, int h) {
   return a;
 }
 
+// A 300-pixel area painted at a third of its size, as a picture made of a drawing, on an image of
+// the given device pixels per pixel.
+QImage PaintAtAThird(const DrawingArea& area, double ratio) {
+  const int side = static_cast<int>(100 * ratio);
+  QImage img(side, side, QImage::Format_RGB32);
+  img.setDevicePixelRatio(ratio);
+  img.fill(Qt::white);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.scale(1 / 3.0, 1 / 3.0);
+  vl::qt::PaintDisplayList(p, area);
+  p.end();
+  return img;
+}
+
 TEST(PaintDisplayList, WideRedLineFollowsItsPixelsAndNothingElse) {
   DrawingArea a = Area(200, 200);
   a.foreColor = 12;
@@ -168,13 +183,7 @@ TEST(PaintDisplayList, ScaledDownListKeepsItsThinGuides) {
   a.Line(20, 20, 280, 200);  // a slanted line first
   a.drawStyle = vl::PenStyle::Dotted;
   a.Line(150, 30, 150, 270);
-  QImage img(100, 100, QImage::Format_RGB32);
-  img.fill(Qt::white);
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.scale(1 / 3.0, 1 / 3.0);
-  vl::qt::PaintDisplayList(p, a);
-  p.end();
+  const QImage img = PaintAtAThird(a, 1.0);
   int rows = 0;
   for (int y = 12; y < 88; ++y) rows += InkOf(img, QRect(48, y, 5, 1)).count > 0;
   EXPECT_GE(rows, 76 / 2);
@@ -197,15 +206,8 @@ TEST(PaintDisplayList, ScaledDownListSetsStraightLinesAndDotsOnWholeDevicePixels
   a.PSet(150, 60);  // a dot
   for (const double ratio : {1.0, 2.0}) {
     SCOPED_TRACE(ratio);
-    const int side = static_cast<int>(100 * ratio);
-    QImage img(side, side, QImage::Format_RGB32);
-    img.setDevicePixelRatio(ratio);
-    img.fill(Qt::white);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(1 / 3.0, 1 / 3.0);
-    vl::qt::PaintDisplayList(p, a);
-    p.end();
+    const QImage img = PaintAtAThird(a, ratio);
+    const int side = img.width();
     const double s = ratio / 3;  // device pixels per area pixel
     // Every pixel is white, black or the dot's blue: nothing half-covered.
     for (int y = 0; y < side; ++y)
